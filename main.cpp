@@ -1,0 +1,18 @@
+// Ampora: how many watts a PC's power supply must deliver.
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ampora"));
+    QApplication::setOrganizationName(QStringLiteral("Kestrune"));
+    QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    ampora::ui::Form1 window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,60 @@
+#include "ui/Form3.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/Fonts.h"
+#include "ui/Resources.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace ampora::ui {
+
+namespace {
+
+constexpr const char* kAboutText =
+    "王安汉化\r\n"
+    "2006.10.24.\r\n"
+    "\r\n"
+    "此程序以 as-is 方式提供，作者和 Kestrune.example "
+    "均不对使用该软件而可能导致的物理影响、设备损坏及其他任何风险负责。"
+    "我们不对其提供准确性、完整性、及时性或有效性的担保。使用者风险自负。";
+
+using K = ControlKind;
+
+// clang-format off
+const ControlSpec kControls[] = {
+    {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg", 0},
+    {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 1.2.0", 9.75},
+    {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 林晓明", 9.75},
+    {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, 9.75, NoFlags, nullptr, "关于 Ampora"},
+    {"Label2", K::Link, 960, 4260, 645, 375, "确定", 14.25, Centred},
+};
+// clang-format on
+
+} // namespace
+
+Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    initResources();
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(165, 312);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(formFont(9.75));
+
+    controls_ = buildForm(this, kControls);
+    connect(control<ClickableLabel>(QStringLiteral("Label2")), &ClickableLabel::clicked, this,
+            &Form3::Label2_Click);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form3::Label2_Click() { close(); }
+
+} // namespace ampora::ui

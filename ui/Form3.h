@@ -1,0 +1,24 @@
+// The About window: version, author, and the as-is notice, on its own artwork. It is created
+// when asked for and destroyed when closed, so each showing starts afresh.
+#pragma once
+
+#include "ui/FormBuilder.h"
+
+#include <QWidget>
+
+namespace ampora::ui {
+
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(QWidget* parent = nullptr);
+
+    template <typename T> T* control(const QString& name) const { return controls_.get<T>(name); }
+
+private:
+    void Label2_Click();
+
+    FormControls controls_;
+};
+
+} // namespace ampora::ui

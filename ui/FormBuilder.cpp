@@ -1,0 +1,169 @@
+#include "ui/FormBuilder.h"
+
+#include "ui/ArtWidget.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Fonts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+namespace ampora::ui {
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kGreyedText(128, 128, 128);
+
+void setBothGroups(QPalette& palette, QPalette::ColorRole role, const QColor& colour)
+{
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+}
+
+QPalette selectorPalette(QPalette palette)
+{
+    const QColor face(64, 64, 64);
+    for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, face);
+    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        setBothGroups(palette, role, kWhite);
+    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(QPalette::Disabled, role, QColor(150, 150, 150));
+    return palette;
+}
+
+QPalette tickBoxPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Window, QColor(128, 128, 128));
+    palette.setColor(QPalette::Base, kWhite);
+    palette.setColor(QPalette::Text, kBlack);
+    palette.setColor(QPalette::WindowText, kBlack);
+    return palette;
+}
+
+QPalette labelPalette(QPalette palette, const QColor& text)
+{
+    setBothGroups(palette, QPalette::WindowText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
+    return palette;
+}
+
+Qt::Alignment labelAlignment(unsigned flags)
+{
+    const Qt::Alignment horizontal = (flags & Centred)        ? Qt::AlignHCenter
+                                     : (flags & RightAligned) ? Qt::AlignRight
+                                                              : Qt::AlignLeft;
+    return horizontal | Qt::AlignTop;
+}
+
+QWidget* createControl(QWidget* form, const ControlSpec& spec)
+{
+    const QString text = QString::fromUtf8(spec.text ? spec.text : "");
+    switch (spec.kind) {
+    case ControlKind::Picture:
+        return new ArtWidget(text, form);
+    case ControlKind::Label:
+    case ControlKind::Link: {
+        auto* label = new ClickableLabel(text, form);
+        label->setAlignment(labelAlignment(spec.flags));
+        label->setPalette(labelPalette(label->palette(), spec.flags & BlackText ? kBlack : kWhite));
+        if (spec.kind == ControlKind::Link)
+            label->setCursor(Qt::PointingHandCursor);
+        return label;
+    }
+    case ControlKind::Selector: {
+        auto* selector = new QComboBox(form);
+        selector->setEditable(false);
+        selector->setPalette(selectorPalette(selector->palette()));
+        return selector;
+    }
+    case ControlKind::TickBox: {
+        // The box is too narrow for a caption: the words beside it are a separate label.
+        auto* box = new QCheckBox(form);
+        box->setAutoFillBackground(true);
+        box->setPalette(tickBoxPalette(box->palette()));
+        return box;
+    }
+    case ControlKind::TextBox: {
+        auto* textBox = new QPlainTextEdit(text, form);
+        QPalette palette = textBox->palette();
+        palette.setColor(QPalette::Base, kBlack);
+        palette.setColor(QPalette::Text, kWhite);
+        textBox->setPalette(palette);
+        textBox->setReadOnly(true);
+        textBox->setFrameShape(QFrame::NoFrame);
+        textBox->viewport()->setCursor(Qt::WhatsThisCursor);
+        return textBox;
+    }
+    }
+    return nullptr;
+}
+
+QWidget* createLine(QWidget* form, const LineSpec& spec)
+{
+    auto* line = new QWidget(form);
+    line->setObjectName(QString::fromUtf8(spec.name));
+    line->setAutoFillBackground(true);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setLineColour(line, spec.colour);
+    const int x1 = toPixels(spec.x1), y1 = toPixels(spec.y1);
+    const int x2 = toPixels(spec.x2), y2 = toPixels(spec.y2);
+    const int half = spec.widthPixels / 2;
+    line->setGeometry(QRect(QPoint(std::min(x1, x2) - (x1 == x2 ? half : 0),
+                                   std::min(y1, y2) - (y1 == y2 ? half : 0)),
+                            QPoint(std::max(x1, x2) + (x1 == x2 ? half : 0),
+                                   std::max(y1, y2) + (y1 == y2 ? spec.widthPixels - half - 1 : 0))));
+    return line;
+}
+
+} // namespace
+
+void setTextColour(QWidget* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    setBothGroups(palette, QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+void setLineColour(QWidget* line, const QColor& colour)
+{
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+}
+
+FormControls buildForm(QWidget* form, std::span<const ControlSpec> controls,
+                       std::span<const LineSpec> lines)
+{
+    FormControls built;
+    QList<QWidget*> onTop;
+    for (const auto& spec : controls) {
+        QWidget* control = createControl(form, spec);
+        control->setObjectName(QString::fromUtf8(spec.name));
+        control->setGeometry(pixelRect(spec));
+        if (spec.points > 0)
+            control->setFont(formFont(spec.points));
+        if (spec.toolTip)
+            control->setToolTip(QString::fromUtf8(spec.toolTip));
+        if (spec.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        control->setEnabled(!(spec.flags & DisabledAtStart));
+        control->setVisible(!(spec.flags & HiddenAtStart));
+        if (spec.kind == ControlKind::Selector || spec.kind == ControlKind::TickBox)
+            onTop.append(control);
+        else
+            control->setFocusPolicy(Qt::NoFocus);
+        built.add(control->objectName(), control);
+    }
+    for (const auto& spec : lines) {
+        QWidget* line = createLine(form, spec);
+        built.add(line->objectName(), line);
+    }
+    for (QWidget* control : onTop)
+        control->raise();
+    return built;
+}
+
+} // namespace ampora::ui

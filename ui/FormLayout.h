@@ -1,0 +1,56 @@
+// Declarative description of a fixed form: every control with its kind, place and look, so that
+// a window's layout reads as one table rather than as hundreds of set-up calls.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include <span>
+
+namespace ampora::ui {
+
+enum class ControlKind { Picture, Label, Link, Selector, TickBox, TextBox };
+
+enum ControlFlag : unsigned {
+    NoFlags = 0,
+    Centred = 1u << 0,
+    RightAligned = 1u << 1,
+    DisabledAtStart = 1u << 2,
+    HiddenAtStart = 1u << 3,
+    BlackText = 1u << 4,
+};
+
+// Positions are in twips (1/1440 inch), the unit the layout was designed in at 15 twips a pixel.
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    int left, top, width, height;
+    const char* text; // caption, or the art resource for a picture
+    double points;    // Tahoma bold size; 0 for controls without text
+    unsigned flags = NoFlags;
+    const char* toolTip = nullptr;
+    const char* accessibleName = nullptr; // for controls whose words are a separate label
+};
+
+// A straight line between two points (twips) of a given width in pixels.
+struct LineSpec {
+    const char* name;
+    int x1, y1, x2, y2;
+    int widthPixels;
+    QColor colour;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to whole pixels, rounded to the nearest.
+constexpr int toPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+inline QRect pixelRect(const ControlSpec& spec)
+{
+    return {toPixels(spec.left), toPixels(spec.top), toPixels(spec.width), toPixels(spec.height)};
+}
+
+// Pixel size of a point size at the 96 dpi the layout was drawn for.
+constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96 / 72 + 0.5); }
+
+} // namespace ampora::ui

@@ -1,0 +1,25 @@
+#include "ui/Resources.h"
+
+#include <QFontDatabase>
+
+// Resources linked from a static library must be registered by name, outside any namespace.
+static void registerCompiledResources()
+{
+    Q_INIT_RESOURCE(art);
+    Q_INIT_RESOURCE(fonts);
+}
+
+namespace ampora::ui {
+
+void initResources()
+{
+    static const bool registered = [] {
+        registerCompiledResources();
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/WineTahoma-Bold.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/AmporaCJK-Bold.otf"));
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+} // namespace ampora::ui
