@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Ampora needs to build, run and test, if any are missing.
+# Sourced by run.sh and test.sh; uses sudo when not run as root.
+set -euo pipefail
+
+AMPORA_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev
+    qt6-qpa-plugins locales
+)
+
+ampora_install_deps() {
+    local missing=()
+    for package in "${AMPORA_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds Ampora (installing what is missing) and runs the whole test suite headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/install-deps.sh
+ampora_install_deps
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
