@@ -15,6 +15,9 @@ void initResources()
 {
     static const bool registered = [] {
         registerCompiledResources();
+        // Populating the font database first makes Qt prefer the bundled files over system
+        // fonts of the same family name.
+        QFontDatabase::families();
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/WineTahoma-Bold.ttf"));
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/AmporaCJK-Bold.otf"));
         return true;
