@@ -1,6 +1,8 @@
 #include "ui/Resources.h"
 
 #include <QFontDatabase>
+#include <QStringList>
+#include <QStringList>
 
 // Resources linked from a static library must be registered by name, outside any namespace.
 static void registerCompiledResources()
