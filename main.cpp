@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
+    // Lets Wayland desktops match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.kestrune.Ampora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     ampora::ui::Form1 window;

@@ -270,8 +270,9 @@ def subset_font(font, characters, features, drop=()):
 
 def embolden_glyf(font, dx, dy):
     """Thicken every simple TrueType glyph: each contour edge moves outwards
-    by dx font units horizontally and dy vertically, then the glyph is lifted
-    by dy so that flat bottoms stay on the baseline. Advance widths are kept.
+    by dx font units horizontally and dy vertically, then the glyph is moved
+    right by dx and up by dy so that the left edge keeps its side bearing and
+    flat bottoms stay on the baseline. Advance widths are kept.
 
     TrueType contours keep the ink on their right-hand side (outer contours
     clockwise, holes anticlockwise), so the left normal of each edge points
@@ -323,7 +324,7 @@ def embolden_glyf(font, dx, dy):
                 if denominator < 0.25:       # hairpin turn: limit the miter
                     denominator = 0.25
                 mx, my = (ax + bx) / denominator, (ay + by) / denominator
-                moved[start + k] = (int(round(px + dx * mx)),
+                moved[start + k] = (int(round(px + dx * mx + dx)),
                                     int(round(py + dy * my + dy)))
             start = end + 1
         glyph.coordinates = type(coords)(moved)
@@ -378,6 +379,10 @@ def build_tahoma(scanned):
     # Wine's bold face has bold advance widths but the regular face's
     # outlines; thicken them so that the text is actually bold.
     embolden_glyf(font, *TAHOMA_EMBOLDEN)
+    # Wine's face asks for its typographic ascender, which is shorter than its
+    # capitals; Tahoma lays text out by its Windows ascender and descender,
+    # so clear USE_TYPO_METRICS and the line box holds every glyph.
+    font["OS/2"].fsSelection &= ~(1 << 7)
     return serialise(font), chars, family
 
 

@@ -12,7 +12,7 @@ namespace ampora::ui {
 namespace {
 
 constexpr const char* kAboutText =
-    "王安汉化\r\n"
+    "星宇工作室汉化\r\n"
     "2006.10.24.\r\n"
     "\r\n"
     "此程序以 as-is 方式提供，作者和 Kestrune.example "
@@ -25,7 +25,7 @@ using K = ControlKind;
 const ControlSpec kControls[] = {
     {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg", 0},
     {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 1.2.0", 9.75},
-    {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 林晓明", 9.75},
+    {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", 9.75},
     {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, 9.75, NoFlags, nullptr, "关于 Ampora"},
     {"Label2", K::Link, 960, 4260, 645, 375, "确定", 14.25, Centred},
 };

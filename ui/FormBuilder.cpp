@@ -3,6 +3,7 @@
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
+#include "ui/SelectorStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,6 +77,7 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec)
     case ControlKind::Selector: {
         auto* selector = new QComboBox(form);
         selector->setEditable(false);
+        selector->setStyle(SelectorStyle::instance());
         selector->setPalette(selectorPalette(selector->palette()));
         return selector;
     }
@@ -91,6 +93,9 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec)
         QPalette palette = textBox->palette();
         palette.setColor(QPalette::Base, kBlack);
         palette.setColor(QPalette::Text, kWhite);
+        // A dark scroll bar, in keeping with the window.
+        palette.setColor(QPalette::Window, QColor(40, 40, 40));
+        palette.setColor(QPalette::Button, QColor(64, 64, 64));
         textBox->setPalette(palette);
         textBox->setReadOnly(true);
         textBox->setFrameShape(QFrame::NoFrame);
