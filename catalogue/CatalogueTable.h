@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-namespace ampora {
+namespace ampora
+{
 
 struct CatalogueEntry {
     std::string_view item;  // as the selector shows it

@@ -2,7 +2,8 @@
 
 #include "core/TextForm.h"
 
-namespace ampora {
+namespace ampora
+{
 
 const CountedDevice* countedDeviceFor(std::string_view selector)
 {

@@ -8,7 +8,8 @@
 #include <array>
 #include <string_view>
 
-namespace ampora {
+namespace ampora
+{
 
 struct CountedDevice {
     std::string_view selector;

@@ -1,6 +1,7 @@
 #include "catalogue/Drives.h"
 
-namespace ampora {
+namespace ampora
+{
 
 std::vector<std::string> driveItems(const DriveBay& bay)
 {

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace ampora {
+namespace ampora
+{
 
 inline constexpr std::array<CatalogueEntry, 6> kDrives{{
     {"无", "0"},

@@ -5,17 +5,18 @@
 #include "catalogue/Processors.h"
 #include "core/TextForm.h"
 
-namespace ampora {
+namespace ampora
+{
 
-const ProductRow kProcessorRow{"Combo1",        "Combo2",      "Combooc",      kProcessors,
-                               Slot::CpuUnitWatts, Slot::CpuCount, Slot::CpuWatts,
-                               Slot::CpuOverclockWatts};
-const ProductRow kMemoryRow{"Combo5",          "Combo4",      "Combo120",     kMemoryTypes,
-                            Slot::RamUnitWatts, Slot::RamCount, Slot::RamWatts,
-                            Slot::RamOverclockWatts};
-const ProductRow kGraphicsRow{"Combo6",          "Combo7",      "Combo170",     kGraphicsCards,
-                              Slot::GpuUnitWatts, Slot::GpuCount, Slot::GpuWatts,
-                              Slot::GpuOverclockWatts};
+const ProductRow kProcessorRow{
+    "Combo1",           "Combo2",       "Combooc",      kProcessors,
+    Slot::CpuUnitWatts, Slot::CpuCount, Slot::CpuWatts, Slot::CpuOverclockWatts};
+const ProductRow kMemoryRow{
+    "Combo5",           "Combo4",       "Combo120",     kMemoryTypes,
+    Slot::RamUnitWatts, Slot::RamCount, Slot::RamWatts, Slot::RamOverclockWatts};
+const ProductRow kGraphicsRow{
+    "Combo6",           "Combo7",       "Combo170",     kGraphicsCards,
+    Slot::GpuUnitWatts, Slot::GpuCount, Slot::GpuWatts, Slot::GpuOverclockWatts};
 
 void chooseModel(Sheet& sheet, const ProductRow& row, std::string_view model,
                  std::string_view percentage)

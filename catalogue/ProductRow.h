@@ -7,7 +7,8 @@
 
 #include <string_view>
 
-namespace ampora {
+namespace ampora
+{
 
 struct ProductRow {
     std::string_view modelSelector;

@@ -1,6 +1,7 @@
 #include "core/AddInCards.h"
 
-namespace ampora {
+namespace ampora
+{
 
 const AddInCard* addInCardFor(std::string_view box)
 {

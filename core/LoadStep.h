@@ -5,12 +5,13 @@
 #include <array>
 #include <string_view>
 
-namespace ampora {
+namespace ampora
+{
 
 inline constexpr std::array<std::string_view, 19> kLoadOrder{
-    "Combo120", "Combo170", "Combooc", "Combo1",  "Combo5",  "Combo6",  "Combo8",
-    "Combo11",  "Combo15",  "Combo16", "Combo9",  "Combo10", "Combo3",  "Combo13",
-    "Combo14",  "Combo2",   "Combo4",  "Combo7",  "Combo18",
+    "Combo120", "Combo170", "Combooc", "Combo1", "Combo5",  "Combo6", "Combo8",
+    "Combo11",  "Combo15",  "Combo16", "Combo9", "Combo10", "Combo3", "Combo13",
+    "Combo14",  "Combo2",   "Combo4",  "Combo7", "Combo18",
 };
 
 } // namespace ampora

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace ampora {
+namespace ampora
+{
 
 Rgb bandColour(LoadBand band)
 {
@@ -42,10 +43,12 @@ LoadBand loadBandFor(double watts)
     return band;
 }
 
-namespace {
+namespace
+{
 
 // The caption as the label holds it: every step reads it back and writes it anew.
-class Caption {
+class Caption
+{
 public:
     explicit Caption(double value) { set(value); }
     double value() const { return parseNumber(std::string_view(text_, length_)); }

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <string>
 
-namespace ampora {
+namespace ampora
+{
 
 inline constexpr double kBaseAllowanceWatts = 35;
 inline constexpr double kUsbAllowanceWatts = 10;
@@ -17,14 +18,12 @@ inline constexpr double kRecommendationThresholdWatts = 75;
 
 // The summed slots in the exact order they are added (the order matters for rounding).
 inline constexpr std::array<Slot, 23> kSummationOrder{
-    Slot::RamOverclockWatts, Slot::GpuOverclockWatts, Slot::CpuWatts,
-    Slot::RamWatts,          Slot::CpuOverclockWatts, Slot::WaterCoolerWatts,
-    Slot::GpuWatts,          Slot::Optical2Watts,     Slot::Optical1Watts,
-    Slot::ModemWatts,        Slot::NetworkCardWatts,  Slot::SoundCardWatts,
-    Slot::FrontAudioWatts,   Slot::ScsiCardWatts,     Slot::TvTunerWatts,
-    Slot::OtherPciWatts,     Slot::FanWatts,          Slot::CaseLightWatts,
-    Slot::CardReaderWatts,   Slot::FloppyWatts,       Slot::HardDiskWatts,
-    Slot::UsbWatts,          Slot::FirewireWatts,
+    Slot::RamOverclockWatts, Slot::GpuOverclockWatts, Slot::CpuWatts,         Slot::RamWatts,
+    Slot::CpuOverclockWatts, Slot::WaterCoolerWatts,  Slot::GpuWatts,         Slot::Optical2Watts,
+    Slot::Optical1Watts,     Slot::ModemWatts,        Slot::NetworkCardWatts, Slot::SoundCardWatts,
+    Slot::FrontAudioWatts,   Slot::ScsiCardWatts,     Slot::TvTunerWatts,     Slot::OtherPciWatts,
+    Slot::FanWatts,          Slot::CaseLightWatts,    Slot::CardReaderWatts,  Slot::FloppyWatts,
+    Slot::HardDiskWatts,     Slot::UsbWatts,          Slot::FirewireWatts,
 };
 
 enum class LoadBand : std::uint8_t { White, Cyan, Green, Yellow, Orange, Red };
@@ -38,8 +37,8 @@ Rgb bandColour(LoadBand band);
 LoadBand loadBandFor(double watts);
 
 struct Estimate {
-    std::string caption;     // what the big digits and their shadow show
-    LoadBand band;           // colour of the load bar
+    std::string caption;      // what the big digits and their shadow show
+    LoadBand band;            // colour of the load bar
     bool dualRailRecommended; // graphics load (overclock included) reaches the threshold
 };
 

@@ -1,5 +1,6 @@
 // The power budget sheet: thirty named watt and count slots, each held as text in the text form.
-// It is the program's whole data model; selector and tick-box handlers write it, Recalculate reads it.
+// It is the program's whole data model; selector and tick-box handlers write it, Recalculate reads
+// it.
 #pragma once
 
 #include <array>
@@ -9,7 +10,8 @@
 #include <string>
 #include <string_view>
 
-namespace ampora {
+namespace ampora
+{
 
 enum class Slot : std::uint8_t {
     CpuUnitWatts,
@@ -59,7 +61,8 @@ const SlotInfo& slotInfo(Slot slot);
 std::optional<Slot> slotByRole(std::string_view role);
 std::optional<Slot> slotByField(std::string_view field);
 
-class Sheet {
+class Sheet
+{
 public:
     Sheet();
 

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-namespace ampora {
+namespace ampora
+{
 
 std::size_t formatNumber(double value, char* out)
 {
@@ -16,7 +17,8 @@ std::size_t formatNumber(double value, char* out)
     // the plain decimal text is laid out from those by hand so that no exponent ever shows.
     char sci[32];
     const auto sciEnd =
-        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14).ptr;
+        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14)
+            .ptr;
     char digits[15];
     digits[0] = sci[0];
     std::memcpy(digits + 1, sci + 2, 14);

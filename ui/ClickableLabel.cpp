@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {

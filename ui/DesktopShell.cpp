@@ -10,7 +10,8 @@
 #include <QWindow>
 #endif
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 #ifdef Q_OS_WIN
 

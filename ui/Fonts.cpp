@@ -2,7 +2,8 @@
 
 #include "ui/FormLayout.h"
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 QFont formFont(double points)
 {

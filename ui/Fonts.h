@@ -4,7 +4,8 @@
 
 #include <QFont>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 // Tahoma bold at a point size of the 96 dpi layout.
 QFont formFont(double points);

@@ -16,21 +16,20 @@
 #include "ui/Form3.h"
 #include "ui/Links.h"
 #include "ui/MainWindowLayout.h"
-#include "ui/Resources.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QScreen>
 
 // Data flow: every selector and tick box is wired below to its handler; a handler reads its own
 // control, writes its slots of the sheet through the catalogue or core, and calls Recalculate
 // (Command1_Click), which alone writes the estimate labels, the load bar and the recommendation.
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
-namespace {
+namespace
+{
 
 QString toQString(std::string_view text)
 {
@@ -47,16 +46,8 @@ void fill(QComboBox* selector, const auto& items)
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    initResources();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Ampora"));
+    setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
     setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg")));
-    setFixedSize(kMainWindowSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
     setFont(formFont(8.25));
 
     controls_ = buildForm(this, mainWindowControls(), mainWindowLines());
@@ -64,12 +55,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     connectHandlers();
     setUpKeyboardOrder();
     Form_Load();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
-Form1::~Form1() { delete about_; }
+Form1::~Form1()
+{
+    delete about_;
+}
 
 void Form1::fillSelectors()
 {
@@ -180,9 +172,8 @@ void Form1::Form_Load()
 
 void Form1::Command1_Click()
 {
-    const Estimate estimate =
-        recalculate(sheet_, isTicked(kUsbGroup.switchBox.data()),
-                    isTicked(kFirewireGroup.switchBox.data()));
+    const Estimate estimate = recalculate(sheet_, isTicked(kUsbGroup.switchBox.data()),
+                                          isTicked(kFirewireGroup.switchBox.data()));
     auto* digits = control<QLabel>(QStringLiteral("Label4"));
     digits->setText(toQString(estimate.caption));
     const Rgb colour = bandColour(estimate.band);
@@ -198,15 +189,13 @@ void Form1::Command1_Click()
 
 void Form1::modelChosen(const ProductRow& row)
 {
-    chooseModel(sheet_, row, selectedText(row.modelSelector),
-                selectedText(row.percentageSelector));
+    chooseModel(sheet_, row, selectedText(row.modelSelector), selectedText(row.percentageSelector));
     Command1_Click();
 }
 
 void Form1::countChosen(const ProductRow& row)
 {
-    chooseCount(sheet_, row, selectedText(row.countSelector),
-                selectedText(row.percentageSelector));
+    chooseCount(sheet_, row, selectedText(row.countSelector), selectedText(row.percentageSelector));
     Command1_Click();
 }
 
@@ -216,15 +205,42 @@ void Form1::percentageChosen(const ProductRow& row)
     Command1_Click();
 }
 
-void Form1::Combo1_Click() { modelChosen(kProcessorRow); }
-void Form1::Combo2_Click() { countChosen(kProcessorRow); }
-void Form1::Combo5_Click() { modelChosen(kMemoryRow); }
-void Form1::Combo4_Click() { countChosen(kMemoryRow); }
-void Form1::Combo6_Click() { modelChosen(kGraphicsRow); }
-void Form1::Combo7_Click() { countChosen(kGraphicsRow); }
-void Form1::Combooc_Click() { percentageChosen(kProcessorRow); }
-void Form1::Combo120_Click() { percentageChosen(kMemoryRow); }
-void Form1::Combo170_Click() { percentageChosen(kGraphicsRow); }
+void Form1::Combo1_Click()
+{
+    modelChosen(kProcessorRow);
+}
+void Form1::Combo2_Click()
+{
+    countChosen(kProcessorRow);
+}
+void Form1::Combo5_Click()
+{
+    modelChosen(kMemoryRow);
+}
+void Form1::Combo4_Click()
+{
+    countChosen(kMemoryRow);
+}
+void Form1::Combo6_Click()
+{
+    modelChosen(kGraphicsRow);
+}
+void Form1::Combo7_Click()
+{
+    countChosen(kGraphicsRow);
+}
+void Form1::Combooc_Click()
+{
+    percentageChosen(kProcessorRow);
+}
+void Form1::Combo120_Click()
+{
+    percentageChosen(kMemoryRow);
+}
+void Form1::Combo170_Click()
+{
+    percentageChosen(kGraphicsRow);
+}
 
 // --- Drives and counted devices -------------------------------------------------------------
 
@@ -246,22 +262,59 @@ void Form1::busSwitchToggled(const BusGroup& group)
     count->setEnabled(isTicked(group.switchBox.data()));
     // A cleared switch leaves nothing behind, and a fresh tick starts from no devices.
     selectItem(count, 0);
-    writeDeviceCount(sheet_, *countedDeviceFor(group.countSelector), selectedText(group.countSelector));
+    writeDeviceCount(sheet_, *countedDeviceFor(group.countSelector),
+                     selectedText(group.countSelector));
     Command1_Click();
 }
 
-void Form1::Combo11_Click() { driveChosen(kDriveBay1); }
-void Form1::Combo8_Click() { driveChosen(kDriveBay2); }
-void Form1::Combo9_Click() { deviceCountChosen("Combo9"); }
-void Form1::Combo10_Click() { deviceCountChosen("Combo10"); }
-void Form1::Combo13_Click() { deviceCountChosen("Combo13"); }
-void Form1::Combo14_Click() { deviceCountChosen("Combo14"); }
-void Form1::Combo3_Click() { deviceCountChosen("Combo3"); }
-void Form1::Combo18_Click() { deviceCountChosen("Combo18"); }
-void Form1::Combo15_Click() { deviceCountChosen("Combo15"); }
-void Form1::Combo16_Click() { deviceCountChosen("Combo16"); }
-void Form1::Check6_Click() { busSwitchToggled(kUsbGroup); }
-void Form1::Check9_Click() { busSwitchToggled(kFirewireGroup); }
+void Form1::Combo11_Click()
+{
+    driveChosen(kDriveBay1);
+}
+void Form1::Combo8_Click()
+{
+    driveChosen(kDriveBay2);
+}
+void Form1::Combo9_Click()
+{
+    deviceCountChosen("Combo9");
+}
+void Form1::Combo10_Click()
+{
+    deviceCountChosen("Combo10");
+}
+void Form1::Combo13_Click()
+{
+    deviceCountChosen("Combo13");
+}
+void Form1::Combo14_Click()
+{
+    deviceCountChosen("Combo14");
+}
+void Form1::Combo3_Click()
+{
+    deviceCountChosen("Combo3");
+}
+void Form1::Combo18_Click()
+{
+    deviceCountChosen("Combo18");
+}
+void Form1::Combo15_Click()
+{
+    deviceCountChosen("Combo15");
+}
+void Form1::Combo16_Click()
+{
+    deviceCountChosen("Combo16");
+}
+void Form1::Check6_Click()
+{
+    busSwitchToggled(kUsbGroup);
+}
+void Form1::Check9_Click()
+{
+    busSwitchToggled(kFirewireGroup);
+}
 
 // --- Add-in cards ----------------------------------------------------------------------------
 
@@ -271,13 +324,34 @@ void Form1::addInCardToggled(const char* box)
     Command1_Click();
 }
 
-void Form1::Check1_Click() { addInCardToggled("Check1"); }
-void Form1::Check2_Click() { addInCardToggled("Check2"); }
-void Form1::Check3_Click() { addInCardToggled("Check3"); }
-void Form1::Check4_Click() { addInCardToggled("Check4"); }
-void Form1::Check5_Click() { addInCardToggled("Check5"); }
-void Form1::Check8_Click() { addInCardToggled("Check8"); }
-void Form1::Check7_Click() { addInCardToggled("Check7"); }
+void Form1::Check1_Click()
+{
+    addInCardToggled("Check1");
+}
+void Form1::Check2_Click()
+{
+    addInCardToggled("Check2");
+}
+void Form1::Check3_Click()
+{
+    addInCardToggled("Check3");
+}
+void Form1::Check4_Click()
+{
+    addInCardToggled("Check4");
+}
+void Form1::Check5_Click()
+{
+    addInCardToggled("Check5");
+}
+void Form1::Check8_Click()
+{
+    addInCardToggled("Check8");
+}
+void Form1::Check7_Click()
+{
+    addInCardToggled("Check7");
+}
 
 // --- Overclock switch ------------------------------------------------------------------------
 
@@ -322,7 +396,10 @@ void Form1::Image2_Drag(QPoint globalPosition)
         move(globalPosition - dragOffset_);
 }
 
-void Form1::Label7_Click() { close(); }
+void Form1::Label7_Click()
+{
+    close();
+}
 
 void Form1::closeEvent(QCloseEvent* event)
 {
@@ -341,8 +418,14 @@ void Form1::showAbout()
     about_->activateWindow();
 }
 
-void Form1::Label822_Click() { showAbout(); }
-void Form1::labelf4if_Click() { showAbout(); }
+void Form1::Label822_Click()
+{
+    showAbout();
+}
+void Form1::labelf4if_Click()
+{
+    showAbout();
+}
 
 void Form1::Label1L_MouseDown()
 {
@@ -354,7 +437,10 @@ void Form1::Label1L_MouseUp()
     setTextColour(controls_.widget(QStringLiteral("Label1L")), systemWindowColour());
 }
 
-void Form1::Label1L_Click() { openTarget(this, QString::fromUtf8(kWebsiteTarget)); }
+void Form1::Label1L_Click()
+{
+    openTarget(this, QString::fromUtf8(kWebsiteTarget));
+}
 
 void Form1::Label2l_MouseDown()
 {
@@ -366,6 +452,9 @@ void Form1::Label2l_MouseUp()
     setTextColour(controls_.widget(QStringLiteral("Label2l")), systemWindowColour());
 }
 
-void Form1::Label2l_Click() { openTarget(this, QString::fromUtf8(kFeedbackTarget)); }
+void Form1::Label2l_Click()
+{
+    openTarget(this, QString::fromUtf8(kFeedbackTarget));
+}
 
 } // namespace ampora::ui

@@ -17,16 +17,18 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 
-namespace ampora {
+namespace ampora
+{
 struct ProductRow;
 struct DriveBay;
 struct BusGroup;
 } // namespace ampora
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
-
-class Form1 : public QWidget {
+class Form1 : public QWidget
+{
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);

@@ -2,14 +2,12 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
-#include "ui/Resources.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+namespace ampora::ui
+{
 
-namespace ampora::ui {
-
-namespace {
+namespace
+{
 
 constexpr const char* kAboutText =
     "星宇工作室汉化\r\n"
@@ -35,26 +33,19 @@ const ControlSpec kControls[] = {
 
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    initResources();
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Form3"));
+    setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("Form3"), {165, 312});
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(165, 312);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
     setFont(formFont(9.75));
 
     controls_ = buildForm(this, kControls);
     connect(control<ClickableLabel>(QStringLiteral("Label2")), &ClickableLabel::clicked, this,
             &Form3::Label2_Click);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
-void Form3::Label2_Click() { close(); }
+void Form3::Label2_Click()
+{
+    close();
+}
 
 } // namespace ampora::ui

@@ -3,15 +3,20 @@
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
+#include "ui/Resources.h"
 #include "ui/SelectorStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QScreen>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
-namespace {
+namespace
+{
 
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
@@ -116,14 +121,33 @@ QWidget* createLine(QWidget* form, const LineSpec& spec)
     const int x1 = toPixels(spec.x1), y1 = toPixels(spec.y1);
     const int x2 = toPixels(spec.x2), y2 = toPixels(spec.y2);
     const int half = spec.widthPixels / 2;
-    line->setGeometry(QRect(QPoint(std::min(x1, x2) - (x1 == x2 ? half : 0),
-                                   std::min(y1, y2) - (y1 == y2 ? half : 0)),
-                            QPoint(std::max(x1, x2) + (x1 == x2 ? half : 0),
-                                   std::max(y1, y2) + (y1 == y2 ? spec.widthPixels - half - 1 : 0))));
+    line->setGeometry(QRect(
+        QPoint(std::min(x1, x2) - (x1 == x2 ? half : 0), std::min(y1, y2) - (y1 == y2 ? half : 0)),
+        QPoint(std::max(x1, x2) + (x1 == x2 ? half : 0),
+               std::max(y1, y2) + (y1 == y2 ? spec.widthPixels - half - 1 : 0))));
     return line;
 }
 
 } // namespace
+
+void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title, QSize size)
+{
+    initResources();
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->setFixedSize(size);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, kBlack);
+    palette.setColor(QPalette::WindowText, kWhite);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
 
 void setTextColour(QWidget* label, const QColor& colour)
 {

@@ -7,9 +7,11 @@
 #include <QString>
 #include <QWidget>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
-class FormControls {
+class FormControls
+{
 public:
     template <typename T> T* get(const QString& name) const
     {
@@ -21,6 +23,13 @@ public:
 private:
     QHash<QString, QWidget*> widgets_;
 };
+
+// Gives a top-level window without frame its name, title, fixed size and black background,
+// and makes the bundled art and fonts available to it.
+void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title, QSize size);
+
+// Places a window in the middle of the primary screen.
+void centreOnScreen(QWidget* window);
 
 // Creates every control and line as a child of form, in table order, with its geometry, font,
 // colours and start state. Selectors and tick boxes end up above labels, lines and pictures.

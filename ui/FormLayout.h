@@ -7,7 +7,8 @@
 
 #include <span>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 enum class ControlKind { Picture, Label, Link, Selector, TickBox, TextBox };
 
@@ -43,7 +44,10 @@ struct LineSpec {
 inline constexpr int kTwipsPerPixel = 15;
 
 // Twips to whole pixels, rounded to the nearest.
-constexpr int toPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int toPixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 inline QRect pixelRect(const ControlSpec& spec)
 {
@@ -51,6 +55,9 @@ inline QRect pixelRect(const ControlSpec& spec)
 }
 
 // Pixel size of a point size at the 96 dpi the layout was drawn for.
-constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96 / 72 + 0.5); }
+constexpr int pointsToPixels(double points)
+{
+    return static_cast<int>(points * 96 / 72 + 0.5);
+}
 
 } // namespace ampora::ui

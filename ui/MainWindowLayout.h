@@ -5,7 +5,8 @@
 
 #include <array>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 inline constexpr QSize kMainWindowSize{425, 544};
 

@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <QStringList>
 
 // Resources linked from a static library must be registered by name, outside any namespace.
 static void registerCompiledResources()
@@ -11,7 +10,8 @@ static void registerCompiledResources()
     Q_INIT_RESOURCE(fonts);
 }
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
 void initResources()
 {

@@ -5,9 +5,11 @@
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
-namespace {
+namespace
+{
 constexpr int kArrowWidth = 14;
 constexpr int kTextMargin = 3;
 } // namespace
@@ -22,9 +24,9 @@ QRect SelectorStyle::subControlRect(ComplexControl control, const QStyleOptionCo
     const QRect frame = option->rect;
     switch (part) {
     case SC_ComboBoxArrow:
-        return visualRect(option->direction, frame,
-                          QRect(frame.right() - kArrowWidth, frame.top(), kArrowWidth + 1,
-                                frame.height()));
+        return visualRect(
+            option->direction, frame,
+            QRect(frame.right() - kArrowWidth, frame.top(), kArrowWidth + 1, frame.height()));
     case SC_ComboBoxEditField:
         return visualRect(option->direction, frame,
                           frame.adjusted(kTextMargin, 2, -(kArrowWidth + 1), -2));

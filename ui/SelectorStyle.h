@@ -4,15 +4,17 @@
 
 #include <QProxyStyle>
 
-namespace ampora::ui {
+namespace ampora::ui
+{
 
-class SelectorStyle : public QProxyStyle {
+class SelectorStyle : public QProxyStyle
+{
     Q_OBJECT
 public:
     SelectorStyle();
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl part, const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget = nullptr) const override;
 
     // One shared instance, owned by the application.
     static SelectorStyle* instance();

@@ -16,7 +16,8 @@ using namespace ampora;
 
 Q_DECLARE_METATYPE(const ProductRow*)
 
-namespace {
+namespace
+{
 
 double wattsSum(CatalogueTable table)
 {
@@ -34,7 +35,8 @@ QString watts(CatalogueTable table, const char* item)
 
 } // namespace
 
-class CatalogueTest : public QObject {
+class CatalogueTest : public QObject
+{
     Q_OBJECT
 private slots:
     void tablesHaveTheirShape_data();
@@ -59,10 +61,14 @@ void CatalogueTest::tablesHaveTheirShape_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<double>("sum");
-    QTest::newRow("processors") << CatalogueTable(kProcessors) << 51 << "处理器" << "Opteron" << 3287.0;
-    QTest::newRow("graphics cards") << CatalogueTable(kGraphicsCards) << 44 << "显卡" << "Quadro FX 4500" << 2635.0;
-    QTest::newRow("memory types") << CatalogueTable(kMemoryTypes) << 6 << "内存" << "RAMBUS RDRAM" << 46.5;
-    QTest::newRow("drives") << CatalogueTable(kDrives) << 6 << "无" << "DVDRW" << 120.0;
+    QTest::newRow("processors") << CatalogueTable(kProcessors) << 51 << "处理器"
+                                << "Opteron" << 3287.0;
+    QTest::newRow("graphics cards") << CatalogueTable(kGraphicsCards) << 44 << "显卡"
+                                    << "Quadro FX 4500" << 2635.0;
+    QTest::newRow("memory types") << CatalogueTable(kMemoryTypes) << 6 << "内存"
+                                  << "RAMBUS RDRAM" << 46.5;
+    QTest::newRow("drives") << CatalogueTable(kDrives) << 6 << "无"
+                            << "DVDRW" << 120.0;
 }
 
 void CatalogueTest::tablesHaveTheirShape()
@@ -73,8 +79,10 @@ void CatalogueTest::tablesHaveTheirShape()
     QFETCH(QString, last);
     QFETCH(double, sum);
     QCOMPARE(int(table.size()), size);
-    QCOMPARE(QString::fromUtf8(table.front().item.data(), qsizetype(table.front().item.size())), first);
-    QCOMPARE(QString::fromUtf8(table.back().item.data(), qsizetype(table.back().item.size())), last);
+    QCOMPARE(QString::fromUtf8(table.front().item.data(), qsizetype(table.front().item.size())),
+             first);
+    QCOMPARE(QString::fromUtf8(table.back().item.data(), qsizetype(table.back().item.size())),
+             last);
     QCOMPARE(wattsSum(table), sum);
     std::set<std::string_view> distinct;
     for (const auto& entry : table)
@@ -92,23 +100,23 @@ void CatalogueTest::modelsSharingAValue_data()
         << QStringList{"Athlon 64 FX60", "Athlon 64 X2 Toledo", "Athlon 64 X2 Manchester",
                        "Pentium 4 600 系列或以上"}
         << "110";
-    QTest::newRow("104 W processors") << CatalogueTable(kProcessors)
-                                      << QStringList{"Athlon 64 FX55", "Athlon 64 FX57"} << "104";
-    QTest::newRow("processor extremes") << CatalogueTable(kProcessors)
-                                        << QStringList{"K6"} << "15";
-    QTest::newRow("75 W cards")
-        << CatalogueTable(kGraphicsCards)
-        << QStringList{"Radeon X850XT PE", "Radeon X1300 Series", "GeForce 7800 GT", "Quadro FX 540"}
-        << "75";
+    QTest::newRow("104 W processors")
+        << CatalogueTable(kProcessors) << QStringList{"Athlon 64 FX55", "Athlon 64 FX57"} << "104";
+    QTest::newRow("processor extremes") << CatalogueTable(kProcessors) << QStringList{"K6"} << "15";
+    QTest::newRow("75 W cards") << CatalogueTable(kGraphicsCards)
+                                << QStringList{"Radeon X850XT PE", "Radeon X1300 Series",
+                                               "GeForce 7800 GT", "Quadro FX 540"}
+                                << "75";
     QTest::newRow("largest card") << CatalogueTable(kGraphicsCards)
                                   << QStringList{"Radeon X1900 Series"} << "115";
-    QTest::newRow("card named by memory size") << CatalogueTable(kGraphicsCards)
-                                               << QStringList{"32M 或以下"} << "20";
+    QTest::newRow("card named by memory size")
+        << CatalogueTable(kGraphicsCards) << QStringList{"32M 或以下"} << "20";
     QTest::newRow("10 W memory") << CatalogueTable(kMemoryTypes)
                                  << QStringList{"DDR SDRAM", "RAMBUS RDRAM"} << "10";
-    QTest::newRow("the one fractional memory value") << CatalogueTable(kMemoryTypes)
-                                                     << QStringList{"DDR2 SDRAM"} << "7.5";
-    QTest::newRow("25 W drives") << CatalogueTable(kDrives) << QStringList{"DVD-ROM", "DVDRW"} << "25";
+    QTest::newRow("the one fractional memory value")
+        << CatalogueTable(kMemoryTypes) << QStringList{"DDR2 SDRAM"} << "7.5";
+    QTest::newRow("25 W drives") << CatalogueTable(kDrives) << QStringList{"DVD-ROM", "DVDRW"}
+                                 << "25";
 }
 
 void CatalogueTest::modelsSharingAValue()
@@ -141,22 +149,102 @@ void CatalogueTest::rowWorkedValues_data()
     const ProductRow* cpu = &kProcessorRow;
     const ProductRow* gpu = &kGraphicsRow;
     const ProductRow* ram = &kMemoryRow;
-    QTest::newRow("2 x Athlon 64 FX55 at 15%") << cpu << "Athlon 64 FX55" << "2" << "15" << "104" << "208" << "31.2";
-    QTest::newRow("1 x Pentium at 7%") << cpu << "Pentium" << "1" << "7" << "17" << "17" << "1.19";
-    QTest::newRow("8 x Pentium 4 600 at 0%") << cpu << "Pentium 4 600 系列或以上" << "8" << "0" << "110" << "880" << "0";
-    QTest::newRow("2 x Athlon 64 FX60 at 33%") << cpu << "Athlon 64 FX60" << "2" << "33" << "110" << "220" << "72.6";
-    QTest::newRow("8 x Opteron at 100% doubles") << cpu << "Opteron" << "8" << "100" << "85" << "680" << "680";
-    QTest::newRow("8 x FX60 at 100%, the row's largest") << cpu << "Athlon 64 FX60" << "8" << "100" << "110" << "880" << "880";
-    QTest::newRow("2 x Radeon X1900 at 25%") << gpu << "Radeon X1900 Series" << "2" << "25" << "115" << "230" << "57.5";
-    QTest::newRow("2 x GeForce FX 5200 at 12%") << gpu << "GeForce FX 5200-5700" << "2" << "12" << "41" << "82" << "9.84";
-    QTest::newRow("1 x 32M at 3%") << gpu << "32M 或以下" << "1" << "3" << "20" << "20" << "0.6";
-    QTest::newRow("4 x Quadro FX 4500 at 100%") << gpu << "Quadro FX 4500" << "4" << "100" << "105" << "420" << "420";
-    QTest::newRow("4 x Radeon X1900 at 100%") << gpu << "Radeon X1900 Series" << "4" << "100" << "115" << "460" << "460";
-    QTest::newRow("3 x DDR2 at 10%") << ram << "DDR2 SDRAM" << "3" << "10" << "7.5" << "22.5" << "2.25";
-    QTest::newRow("3 x DDR2 at 33% keeps 7.425") << ram << "DDR2 SDRAM" << "3" << "33" << "7.5" << "22.5" << "7.425";
-    QTest::newRow("2 x DDR at 50%") << ram << "DDR SDRAM" << "2" << "50" << "10" << "20" << "10";
-    QTest::newRow("8 x RAMBUS at 0%") << ram << "RAMBUS RDRAM" << "8" << "0" << "10" << "80" << "0";
-    QTest::newRow("4 x PC133 at 0%") << ram << "PC133/166 SDRAM" << "4" << "0" << "12" << "48" << "0";
+    QTest::newRow("2 x Athlon 64 FX55 at 15%") << cpu << "Athlon 64 FX55"
+                                               << "2"
+                                               << "15"
+                                               << "104"
+                                               << "208"
+                                               << "31.2";
+    QTest::newRow("1 x Pentium at 7%") << cpu << "Pentium"
+                                       << "1"
+                                       << "7"
+                                       << "17"
+                                       << "17"
+                                       << "1.19";
+    QTest::newRow("8 x Pentium 4 600 at 0%") << cpu << "Pentium 4 600 系列或以上"
+                                             << "8"
+                                             << "0"
+                                             << "110"
+                                             << "880"
+                                             << "0";
+    QTest::newRow("2 x Athlon 64 FX60 at 33%") << cpu << "Athlon 64 FX60"
+                                               << "2"
+                                               << "33"
+                                               << "110"
+                                               << "220"
+                                               << "72.6";
+    QTest::newRow("8 x Opteron at 100% doubles") << cpu << "Opteron"
+                                                 << "8"
+                                                 << "100"
+                                                 << "85"
+                                                 << "680"
+                                                 << "680";
+    QTest::newRow("8 x FX60 at 100%, the row's largest") << cpu << "Athlon 64 FX60"
+                                                         << "8"
+                                                         << "100"
+                                                         << "110"
+                                                         << "880"
+                                                         << "880";
+    QTest::newRow("2 x Radeon X1900 at 25%") << gpu << "Radeon X1900 Series"
+                                             << "2"
+                                             << "25"
+                                             << "115"
+                                             << "230"
+                                             << "57.5";
+    QTest::newRow("2 x GeForce FX 5200 at 12%") << gpu << "GeForce FX 5200-5700"
+                                                << "2"
+                                                << "12"
+                                                << "41"
+                                                << "82"
+                                                << "9.84";
+    QTest::newRow("1 x 32M at 3%") << gpu << "32M 或以下"
+                                   << "1"
+                                   << "3"
+                                   << "20"
+                                   << "20"
+                                   << "0.6";
+    QTest::newRow("4 x Quadro FX 4500 at 100%") << gpu << "Quadro FX 4500"
+                                                << "4"
+                                                << "100"
+                                                << "105"
+                                                << "420"
+                                                << "420";
+    QTest::newRow("4 x Radeon X1900 at 100%") << gpu << "Radeon X1900 Series"
+                                              << "4"
+                                              << "100"
+                                              << "115"
+                                              << "460"
+                                              << "460";
+    QTest::newRow("3 x DDR2 at 10%") << ram << "DDR2 SDRAM"
+                                     << "3"
+                                     << "10"
+                                     << "7.5"
+                                     << "22.5"
+                                     << "2.25";
+    QTest::newRow("3 x DDR2 at 33% keeps 7.425") << ram << "DDR2 SDRAM"
+                                                 << "3"
+                                                 << "33"
+                                                 << "7.5"
+                                                 << "22.5"
+                                                 << "7.425";
+    QTest::newRow("2 x DDR at 50%") << ram << "DDR SDRAM"
+                                    << "2"
+                                    << "50"
+                                    << "10"
+                                    << "20"
+                                    << "10";
+    QTest::newRow("8 x RAMBUS at 0%") << ram << "RAMBUS RDRAM"
+                                      << "8"
+                                      << "0"
+                                      << "10"
+                                      << "80"
+                                      << "0";
+    QTest::newRow("4 x PC133 at 0%") << ram << "PC133/166 SDRAM"
+                                     << "4"
+                                     << "0"
+                                     << "12"
+                                     << "48"
+                                     << "0";
 }
 
 void CatalogueTest::rowWorkedValues()
@@ -221,16 +309,26 @@ void CatalogueTest::countedDevices_data()
     QTest::addColumn<int>("lastCount");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("slotWatts");
-    QTest::newRow("12 fans") << "Combo9" << 12 << "12" << "36";
-    QTest::newRow("12 case lights") << "Combo10" << 12 << "12" << "60";
-    QTest::newRow("4 card readers") << "Combo13" << 4 << "4" << "40";
-    QTest::newRow("4 floppy / ZIP drives") << "Combo14" << 4 << "4" << "32";
-    QTest::newRow("4 hard disks") << "Combo3" << 12 << "4" << "100";
-    QTest::newRow("12 hard disks") << "Combo3" << 12 << "12" << "300";
-    QTest::newRow("7 other PCI cards") << "Combo18" << 7 << "7" << "35";
-    QTest::newRow("4 USB devices") << "Combo15" << 12 << "4" << "20";
-    QTest::newRow("12 FireWire devices") << "Combo16" << 12 << "12" << "96";
-    QTest::newRow("no fans") << "Combo9" << 12 << "0" << "0";
+    QTest::newRow("12 fans") << "Combo9" << 12 << "12"
+                             << "36";
+    QTest::newRow("12 case lights") << "Combo10" << 12 << "12"
+                                    << "60";
+    QTest::newRow("4 card readers") << "Combo13" << 4 << "4"
+                                    << "40";
+    QTest::newRow("4 floppy / ZIP drives") << "Combo14" << 4 << "4"
+                                           << "32";
+    QTest::newRow("4 hard disks") << "Combo3" << 12 << "4"
+                                  << "100";
+    QTest::newRow("12 hard disks") << "Combo3" << 12 << "12"
+                                   << "300";
+    QTest::newRow("7 other PCI cards") << "Combo18" << 7 << "7"
+                                       << "35";
+    QTest::newRow("4 USB devices") << "Combo15" << 12 << "4"
+                                   << "20";
+    QTest::newRow("12 FireWire devices") << "Combo16" << 12 << "12"
+                                         << "96";
+    QTest::newRow("no fans") << "Combo9" << 12 << "0"
+                             << "0";
 }
 
 void CatalogueTest::countedDevices()

@@ -7,7 +7,8 @@
 
 using namespace ampora;
 
-namespace {
+namespace
+{
 
 struct Fill {
     const char* role;
@@ -30,7 +31,8 @@ QString bandName(LoadBand band)
 
 } // namespace
 
-class RecalculateTest : public QObject {
+class RecalculateTest : public QObject
+{
     Q_OBJECT
 private slots:
     void sheetHasThirtySlotsAllZero();
@@ -68,23 +70,57 @@ void RecalculateTest::estimateCaptionAndBand_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("band");
 
-    QTest::newRow("empty sheet shows 0, not the base 35") << "CpuWatts" << "0" << false << false << "0" << "white";
-    QTest::newRow("USB switch alone adds 10") << "CpuWatts" << "0" << true << false << "45" << "white";
-    QTest::newRow("FireWire switch alone adds 20") << "CpuWatts" << "0" << false << true << "55" << "white";
-    QTest::newRow("both switches add 30") << "CpuWatts" << "0" << true << true << "65" << "white";
-    QTest::newRow("half a watt floors back to 35 and shows 0") << "RamOverclockWatts" << "0.5" << false << false << "0" << "white";
-    QTest::newRow("one watt shows 36") << "FanWatts" << "1" << false << false << "36" << "white";
-    QTest::newRow("299.9 is never rounded up") << "CpuWatts" << "264.9" << false << false << "299" << "cyan";
-    QTest::newRow("199 is white") << "HardDiskWatts" << "164" << false << false << "199" << "white";
-    QTest::newRow("200 is cyan") << "HardDiskWatts" << "165" << false << false << "200" << "cyan";
-    QTest::newRow("300 is green") << "GpuWatts" << "265" << false << false << "300" << "green";
-    QTest::newRow("400 is yellow") << "GpuWatts" << "365" << false << false << "400" << "yellow";
-    QTest::newRow("499 is yellow") << "GpuWatts" << "464" << false << false << "499" << "yellow";
-    QTest::newRow("500 is orange") << "GpuWatts" << "465" << false << false << "500" << "orange";
-    QTest::newRow("599 is orange") << "CpuWatts" << "564" << false << false << "599" << "orange";
-    QTest::newRow("600 is red") << "CpuWatts" << "565" << false << false << "600" << "red";
-    QTest::newRow("allowance tips 190 into cyan") << "CpuWatts" << "165" << true << false << "210" << "cyan";
-    QTest::newRow("firewire device slot is summed") << "FirewireWatts" << "96" << false << true << "151" << "white";
+    QTest::newRow("empty sheet shows 0, not the base 35") << "CpuWatts"
+                                                          << "0" << false << false << "0"
+                                                          << "white";
+    QTest::newRow("USB switch alone adds 10") << "CpuWatts"
+                                              << "0" << true << false << "45"
+                                              << "white";
+    QTest::newRow("FireWire switch alone adds 20") << "CpuWatts"
+                                                   << "0" << false << true << "55"
+                                                   << "white";
+    QTest::newRow("both switches add 30") << "CpuWatts"
+                                          << "0" << true << true << "65"
+                                          << "white";
+    QTest::newRow("half a watt floors back to 35 and shows 0") << "RamOverclockWatts"
+                                                               << "0.5" << false << false << "0"
+                                                               << "white";
+    QTest::newRow("one watt shows 36") << "FanWatts"
+                                       << "1" << false << false << "36"
+                                       << "white";
+    QTest::newRow("299.9 is never rounded up") << "CpuWatts"
+                                               << "264.9" << false << false << "299"
+                                               << "cyan";
+    QTest::newRow("199 is white") << "HardDiskWatts"
+                                  << "164" << false << false << "199"
+                                  << "white";
+    QTest::newRow("200 is cyan") << "HardDiskWatts"
+                                 << "165" << false << false << "200"
+                                 << "cyan";
+    QTest::newRow("300 is green") << "GpuWatts"
+                                  << "265" << false << false << "300"
+                                  << "green";
+    QTest::newRow("400 is yellow") << "GpuWatts"
+                                   << "365" << false << false << "400"
+                                   << "yellow";
+    QTest::newRow("499 is yellow") << "GpuWatts"
+                                   << "464" << false << false << "499"
+                                   << "yellow";
+    QTest::newRow("500 is orange") << "GpuWatts"
+                                   << "465" << false << false << "500"
+                                   << "orange";
+    QTest::newRow("599 is orange") << "CpuWatts"
+                                   << "564" << false << false << "599"
+                                   << "orange";
+    QTest::newRow("600 is red") << "CpuWatts"
+                                << "565" << false << false << "600"
+                                << "red";
+    QTest::newRow("allowance tips 190 into cyan") << "CpuWatts"
+                                                  << "165" << true << false << "210"
+                                                  << "cyan";
+    QTest::newRow("firewire device slot is summed") << "FirewireWatts"
+                                                    << "96" << false << true << "151"
+                                                    << "white";
 }
 
 void RecalculateTest::estimateCaptionAndBand()
@@ -107,11 +143,21 @@ void RecalculateTest::recommendationFollowsGraphicsLoadOnly_data()
     QTest::addColumn<QString>("gpuOverclockWatts");
     QTest::addColumn<QString>("gpuTotal");
     QTest::addColumn<bool>("recommended");
-    QTest::newRow("74 W of cards") << "74" << "0" << "74" << false;
-    QTest::newRow("75 W of cards") << "75" << "0" << "75" << true;
-    QTest::newRow("150 + 15 overclock") << "150" << "15" << "165" << true;
-    QTest::newRow("overclock tips 70 over") << "70" << "5.6" << "75.6" << true;
-    QTest::newRow("74.99 stays below") << "74" << "0.99" << "74.99" << false;
+    QTest::newRow("74 W of cards") << "74"
+                                   << "0"
+                                   << "74" << false;
+    QTest::newRow("75 W of cards") << "75"
+                                   << "0"
+                                   << "75" << true;
+    QTest::newRow("150 + 15 overclock") << "150"
+                                        << "15"
+                                        << "165" << true;
+    QTest::newRow("overclock tips 70 over") << "70"
+                                            << "5.6"
+                                            << "75.6" << true;
+    QTest::newRow("74.99 stays below") << "74"
+                                       << "0.99"
+                                       << "74.99" << false;
 }
 
 void RecalculateTest::recommendationFollowsGraphicsLoadOnly()
@@ -132,8 +178,12 @@ void RecalculateTest::recommendationFollowsGraphicsLoadOnly()
 
 void RecalculateTest::unitAndCountSlotsNeverEnterTheSum()
 {
-    Sheet sheet = sheetWith({{"CpuUnitWatts", "104"}, {"CpuCount", "8"}, {"RamUnitWatts", "10"},
-                             {"RamCount", "8"}, {"GpuUnitWatts", "115"}, {"GpuCount", "4"},
+    Sheet sheet = sheetWith({{"CpuUnitWatts", "104"},
+                             {"CpuCount", "8"},
+                             {"RamUnitWatts", "10"},
+                             {"RamCount", "8"},
+                             {"GpuUnitWatts", "115"},
+                             {"GpuCount", "4"},
                              {"GpuTotalWatts", "500"}});
     QCOMPARE(recalculate(sheet, false, false).caption, std::string("0"));
     // GpuTotalWatts is rewritten from the cards' slots, not kept.

@@ -9,7 +9,8 @@
 using ampora::formatNumber;
 using ampora::parseNumber;
 
-class TextFormTest : public QObject {
+class TextFormTest : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase();

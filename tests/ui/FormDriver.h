@@ -9,7 +9,8 @@
 #include <QLabel>
 #include <QTest>
 
-class FormDriver {
+class FormDriver
+{
 public:
     explicit FormDriver(ampora::ui::Form1& form) : form_(form) {}
 
@@ -17,7 +18,10 @@ public:
     {
         return form_.control<QComboBox>(QString::fromUtf8(name));
     }
-    QCheckBox* box(const char* name) const { return form_.control<QCheckBox>(QString::fromUtf8(name)); }
+    QCheckBox* box(const char* name) const
+    {
+        return form_.control<QCheckBox>(QString::fromUtf8(name));
+    }
     QLabel* label(const char* name) const { return form_.control<QLabel>(QString::fromUtf8(name)); }
 
     // Picks an item as the user does from the open list.
@@ -37,7 +41,10 @@ public:
         QTest::mouseClick(check, Qt::LeftButton, {}, check->rect().center());
     }
 
-    QString slot(const char* role) const { return slotText(form_.sheet(), *ampora::slotByRole(role)); }
+    QString slot(const char* role) const
+    {
+        return slotText(form_.sheet(), *ampora::slotByRole(role));
+    }
     QString estimate() const { return label("Label4")->text(); }
     QString shadow() const { return label("Labelshadow")->text(); }
     QColor loadBar() const

@@ -6,12 +6,12 @@
 
 #include <QDesktopServices>
 #include <QPainter>
-#include <QStyleOptionComboBox>
 #include <QPlainTextEdit>
 #include <QRawFont>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QUrl>
 
 #include <algorithm>
@@ -21,7 +21,8 @@ using ampora::ui::Form1;
 using ampora::ui::Form3;
 
 // Catches the links the window hands to the desktop instead of opening a browser.
-class LinkCatcher : public QObject {
+class LinkCatcher : public QObject
+{
     Q_OBJECT
 public:
     QList<QUrl> opened;
@@ -29,7 +30,8 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
-class ChromeTest : public QObject {
+class ChromeTest : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -84,9 +86,13 @@ void ChromeTest::init()
     links_.opened.clear();
 }
 
-void ChromeTest::cleanup() { form_.reset(); }
+void ChromeTest::cleanup()
+{
+    form_.reset();
+}
 
-namespace {
+namespace
+{
 
 QList<Form3*> openAboutWindows()
 {
@@ -116,8 +122,8 @@ void ChromeTest::pressOnTheBackgroundDragsTheWindow()
     QCOMPARE(form_->childAt(grip), background);
     QTest::mousePress(background, button, {}, grip);
     QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(30, 20)),
-                     QPointF(background->mapToGlobal(grip + QPoint(30, 20))), Qt::NoButton,
-                     button, {});
+                     QPointF(background->mapToGlobal(grip + QPoint(30, 20))), Qt::NoButton, button,
+                     {});
     QApplication::sendEvent(background, &move);
     QTest::mouseRelease(background, button, {}, grip + QPoint(30, 20));
     QCOMPARE(form_->pos(), start + QPoint(30, 20));
@@ -202,7 +208,8 @@ void ChromeTest::okClosesTheAboutWindowAndTheNextOneStartsAfresh()
     QCOMPARE(openAboutWindows().size(), 0);
     QTest::mouseClick(ui.label("Label822"), Qt::LeftButton);
     QVERIFY(form_->aboutWindow());
-    QCOMPARE(form_->aboutWindow()->control<QPlainTextEdit>("Text1")->verticalScrollBar()->value(), 0);
+    QCOMPARE(form_->aboutWindow()->control<QPlainTextEdit>("Text1")->verticalScrollBar()->value(),
+             0);
 }
 
 void ChromeTest::aboutTextIsWholeAndReadable()
@@ -231,7 +238,8 @@ void ChromeTest::linksChangeColourAndOpenTheirTarget_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("target");
-    QTest::newRow("website") << "Label1L" << "http://kestrune.example/";
+    QTest::newRow("website") << "Label1L"
+                             << "http://kestrune.example/";
     QTest::newRow("feedback") << "Label2l"
                               << "mailto:feedback@kestrune.example?Subject=Kestrune Ampora";
 }
@@ -279,7 +287,8 @@ void ChromeTest::backgroundCoversTheWholeWindow()
                 QFAIL(qPrintable(QString("window colour shows at %1,%2").arg(x).arg(y)));
 }
 
-namespace {
+namespace
+{
 
 // Rightmost column of a label's grab holding the label's own text colour.
 int rightmostInk(QLabel* label, const QColor& ink)
@@ -308,8 +317,7 @@ void ChromeTest::estimateDigitsEndAtTheSameRightEdge()
     // The shadow sits 4 pixels right and down of the digits, beneath them.
     QCOMPARE(ui.label("Labelshadow")->geometry().topLeft() - digits->geometry().topLeft(),
              QPoint(4, 4));
-    QVERIFY(form_->children().indexOf(ui.label("Labelshadow")) <
-            form_->children().indexOf(digits));
+    QVERIFY(form_->children().indexOf(ui.label("Labelshadow")) < form_->children().indexOf(digits));
 }
 
 void ChromeTest::loadBarTakesEachBandColour_data()
@@ -346,7 +354,8 @@ void ChromeTest::loadBarTakesEachBandColour()
     QVERIFY(shot.pixelColor(225, 482) != colour || colour == QColor(255, 255, 255));
 }
 
-namespace {
+namespace
+{
 
 // Draws text as its label does, but unclipped in a larger canvas, and reports where ink
 // falls outside the label's own box.
@@ -398,8 +407,8 @@ void ChromeTest::noTextIsClippedByItsBox()
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = false;
-            const QRect field = combo->style()->subControlRect(
-                QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, combo);
             for (int i = 0; i < combo->count(); ++i) {
                 const int width = combo->fontMetrics().horizontalAdvance(combo->itemText(i));
                 if (width > field.width())
@@ -423,8 +432,8 @@ void ChromeTest::everyTextHasGlyphsInTheBundledFonts()
     FormDriver ui(*form_);
     QTest::mouseClick(ui.label("Label822"), Qt::LeftButton);
     QStringList texts;
-    for (QWidget* window : {static_cast<QWidget*>(form_.get()),
-                            static_cast<QWidget*>(form_->aboutWindow())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(form_->aboutWindow())}) {
         for (QLabel* label : window->findChildren<QLabel*>())
             texts << label->text() << label->toolTip();
         for (QComboBox* combo : window->findChildren<QComboBox*>())

@@ -9,7 +9,8 @@
 
 using ampora::ui::Form1;
 
-class Form1Test : public QObject {
+class Form1Test : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
@@ -187,25 +188,44 @@ void Form1Test::selectorsListTheirItems_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("processor models") << "Combo1" << 51 << "处理器" << "Opteron";
-    QTest::newRow("processor count") << "Combo2" << 5 << "0" << "8";
-    QTest::newRow("memory types") << "Combo5" << 6 << "内存" << "RAMBUS RDRAM";
-    QTest::newRow("memory modules") << "Combo4" << 9 << "0" << "8";
-    QTest::newRow("graphics models") << "Combo6" << 44 << "显卡" << "Quadro FX 4500";
-    QTest::newRow("graphics count") << "Combo7" << 4 << "0" << "4";
-    QTest::newRow("optional drive 1") << "Combo11" << 7 << "可选件 #1" << "DVDRW";
-    QTest::newRow("optional drive 2") << "Combo8" << 7 << "可选件 #2" << "DVDRW";
-    QTest::newRow("USB devices") << "Combo15" << 13 << "0" << "12";
-    QTest::newRow("FireWire devices") << "Combo16" << 13 << "0" << "12";
-    QTest::newRow("fans") << "Combo9" << 13 << "0" << "12";
-    QTest::newRow("case lights") << "Combo10" << 13 << "0" << "12";
-    QTest::newRow("card readers") << "Combo13" << 5 << "0" << "4";
-    QTest::newRow("floppy / ZIP") << "Combo14" << 5 << "0" << "4";
-    QTest::newRow("hard disks") << "Combo3" << 13 << "0" << "12";
-    QTest::newRow("other PCI") << "Combo18" << 8 << "0" << "7";
-    QTest::newRow("processor overclock") << "Combooc" << 101 << "0" << "100";
-    QTest::newRow("memory overclock") << "Combo120" << 101 << "0" << "100";
-    QTest::newRow("graphics overclock") << "Combo170" << 101 << "0" << "100";
+    QTest::newRow("processor models") << "Combo1" << 51 << "处理器"
+                                      << "Opteron";
+    QTest::newRow("processor count") << "Combo2" << 5 << "0"
+                                     << "8";
+    QTest::newRow("memory types") << "Combo5" << 6 << "内存"
+                                  << "RAMBUS RDRAM";
+    QTest::newRow("memory modules") << "Combo4" << 9 << "0"
+                                    << "8";
+    QTest::newRow("graphics models") << "Combo6" << 44 << "显卡"
+                                     << "Quadro FX 4500";
+    QTest::newRow("graphics count") << "Combo7" << 4 << "0"
+                                    << "4";
+    QTest::newRow("optional drive 1") << "Combo11" << 7 << "可选件 #1"
+                                      << "DVDRW";
+    QTest::newRow("optional drive 2") << "Combo8" << 7 << "可选件 #2"
+                                      << "DVDRW";
+    QTest::newRow("USB devices") << "Combo15" << 13 << "0"
+                                 << "12";
+    QTest::newRow("FireWire devices") << "Combo16" << 13 << "0"
+                                      << "12";
+    QTest::newRow("fans") << "Combo9" << 13 << "0"
+                          << "12";
+    QTest::newRow("case lights") << "Combo10" << 13 << "0"
+                                 << "12";
+    QTest::newRow("card readers") << "Combo13" << 5 << "0"
+                                  << "4";
+    QTest::newRow("floppy / ZIP") << "Combo14" << 5 << "0"
+                                  << "4";
+    QTest::newRow("hard disks") << "Combo3" << 13 << "0"
+                                << "12";
+    QTest::newRow("other PCI") << "Combo18" << 8 << "0"
+                               << "7";
+    QTest::newRow("processor overclock") << "Combooc" << 101 << "0"
+                                         << "100";
+    QTest::newRow("memory overclock") << "Combo120" << 101 << "0"
+                                      << "100";
+    QTest::newRow("graphics overclock") << "Combo170" << 101 << "0"
+                                        << "100";
 }
 
 void Form1Test::selectorsListTheirItems()
@@ -268,8 +288,18 @@ void Form1Test::busSwitchCycles_data()
     QTest::addColumn<QString>("emptyEstimate");
     QTest::addColumn<QString>("fourDevicesWatts");
     QTest::addColumn<QString>("fourDevicesEstimate");
-    QTest::newRow("USB") << "Check6" << "Combo15" << "UsbWatts" << "45" << "20" << "65";
-    QTest::newRow("FireWire") << "Check9" << "Combo16" << "FirewireWatts" << "55" << "32" << "87";
+    QTest::newRow("USB") << "Check6"
+                         << "Combo15"
+                         << "UsbWatts"
+                         << "45"
+                         << "20"
+                         << "65";
+    QTest::newRow("FireWire") << "Check9"
+                              << "Combo16"
+                              << "FirewireWatts"
+                              << "55"
+                              << "32"
+                              << "87";
 }
 
 void Form1Test::busSwitchCycles()
@@ -402,9 +432,9 @@ void Form1Test::recommendationFollowsGraphicsWithOverclock()
 void Form1Test::keyboardOrderSkipsDisabledSelectors()
 {
     static const char* const enabledOrder[] = {
-        "Combo1", "Combo2", "Combo5",  "Combo4",  "Combo6",  "Combo7",  "Combo11", "Combo8",
-        "Check6", "Check9", "Check1",  "Check2",  "Check3",  "Check4",  "Check5",  "Check8",
-        "Check7", "Combo9", "Combo10", "Combo13", "Combo14", "Combo3",  "Combo18", "Check10",
+        "Combo1", "Combo2", "Combo5",  "Combo4",  "Combo6",  "Combo7", "Combo11", "Combo8",
+        "Check6", "Check9", "Check1",  "Check2",  "Check3",  "Check4", "Check5",  "Check8",
+        "Check7", "Combo9", "Combo10", "Combo13", "Combo14", "Combo3", "Combo18", "Check10",
     };
     form_->activateWindow();
     form_->control<QWidget>("Combo1")->setFocus();

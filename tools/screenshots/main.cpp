@@ -11,7 +11,8 @@
 #include <QStyleFactory>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 void choose(ampora::ui::Form1& form, const char* selector, const char* item)
 {
