@@ -6,7 +6,7 @@ source scripts/install-deps.sh
 ampora_install_deps
 
 cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --build --preset default --target ampora
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
     echo "ampora: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset); try: xvfb-run ./run.sh" >&2
