@@ -4,6 +4,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Resources.h"
+#include "ui/SelectorAccessible.h"
 #include "ui/SelectorStyle.h"
 
 #include <QCheckBox>
@@ -80,6 +81,7 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec)
         return label;
     }
     case ControlKind::Selector: {
+        announceSelectorsByName();
         auto* selector = new QComboBox(form);
         selector->setEditable(false);
         selector->setStyle(SelectorStyle::instance());
@@ -178,6 +180,8 @@ FormControls buildForm(QWidget* form, std::span<const ControlSpec> controls,
             control->setToolTip(QString::fromUtf8(spec.toolTip));
         if (spec.accessibleName)
             control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        if (spec.accessibleDescription)
+            control->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
         control->setEnabled(!(spec.flags & DisabledAtStart));
         control->setVisible(!(spec.flags & HiddenAtStart));
         if (spec.kind == ControlKind::Selector || spec.kind == ControlKind::TickBox)

@@ -31,6 +31,8 @@ struct ControlSpec {
     unsigned flags = NoFlags;
     const char* toolTip = nullptr;
     const char* accessibleName = nullptr; // for controls whose words are a separate label
+    // What a screen reader says after the name, such as the unit of a figure.
+    const char* accessibleDescription = nullptr;
 };
 
 // A straight line between two points (twips) of a given width in pixels.

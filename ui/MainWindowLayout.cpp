@@ -26,15 +26,15 @@ const ControlSpec kControls[] = {
     // Main components: processor, memory and graphics rows, then the optional drives.
     {"Image3", K::Picture, 120, 1320, 360, 360, kProcessorIcon, 0},
     {"Combo1", K::Selector, 510, 1320, 2675, 345, nullptr, 8.25, NoFlags, nullptr, "处理器"},
-    {"Label13", K::Label, 3110, 1380, 315, 195, "X", 8.25, Centred},
+    {"Label13", K::Label, 3110, 1380, 315, 195, "X", 8.25, Centred, nullptr, "×"},
     {"Combo2", K::Selector, 3350, 1320, 585, 345, nullptr, 8.25, NoFlags, nullptr, "处理器数量"},
     {"Image4", K::Picture, 120, 1830, 360, 360, kMemoryIcon, 0},
     {"Combo5", K::Selector, 510, 1830, 2675, 345, nullptr, 8.25, NoFlags, nullptr, "内存"},
-    {"Label14", K::Label, 3110, 1890, 315, 195, "X", 8.25, Centred},
+    {"Label14", K::Label, 3110, 1890, 315, 195, "X", 8.25, Centred, nullptr, "×"},
     {"Combo4", K::Selector, 3350, 1830, 585, 345, nullptr, 8.25, NoFlags, nullptr, "内存数量"},
     {"Image5", K::Picture, 120, 2340, 360, 360, kCardIcon, 0},
     {"Combo6", K::Selector, 510, 2340, 2675, 345, nullptr, 8.25, NoFlags, nullptr, "显卡"},
-    {"Label15", K::Label, 3110, 2400, 315, 195, "X", 8.25, Centred},
+    {"Label15", K::Label, 3110, 2400, 315, 195, "X", 8.25, Centred, nullptr, "×"},
     {"Combo7", K::Selector, 3350, 2340, 585, 345, nullptr, 8.25, NoFlags, nullptr, "显卡数量"},
     {"Image6", K::Picture, 120, 2850, 360, 360, ":/art/icons/optical-disc.svg", 0},
     {"Combo11", K::Selector, 510, 2850, 1675, 345, nullptr, 8.25, NoFlags, nullptr, "可选件 #1"},
@@ -110,7 +110,7 @@ const ControlSpec kControls[] = {
     // Estimate display: the shadow is listed first so the digits stack above it.
     {"Label8889", K::Label, 3720, 6570, 2115, 255, "估计功率", 9.75, Centred},
     {"Labelshadow", K::Label, 3840, 6840, 1215, 555, "0", 24, RightAligned | BlackText},
-    {"Label4", K::Label, 3780, 6780, 1215, 555, "0", 24, RightAligned},
+    {"Label4", K::Label, 3780, 6780, 1215, 555, "0", 24, RightAligned, nullptr, nullptr, "估计功率（瓦）"},
     {"Label6", K::Label, 5070, 7020, 735, 345, "瓦", 12},
     {"Labeldr", K::Label, 3360, 7320, 2775, 255, "ATX 12V 2.0 (双路 +12V 输出)", 8.25, DisabledAtStart},
 

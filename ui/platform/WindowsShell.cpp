@@ -5,7 +5,8 @@
 
 #include <shellapi.h> // needs <windows.h> first
 
-namespace ampora::platform {
+namespace ampora::platform
+{
 
 void shellOpen(void* window, const char* target)
 {

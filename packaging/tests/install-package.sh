@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Installs the freshly built Debian package, starts the installed program headless, checks that
+# its launcher entry and icons landed, and removes the package again.
+set -euo pipefail
+package_dir=$1 app_id=$2
+
+deb=$(ls -t "$package_dir"/ampora_*.deb 2>/dev/null | head -n1 || true)
+if [[ -z "$deb" ]]; then
+    echo "no ampora_*.deb in $package_dir" >&2
+    exit 1
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    if ! sudo -n true 2>/dev/null; then
+        echo "SKIPPED: installing a package needs root or passwordless sudo"
+        exit 77
+    fi
+    sudo=(sudo -n)
+fi
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=600)
+
+# Two test runs on one machine must not install and remove the package under each other.
+exec 9>>"${TMPDIR:-/tmp}/ampora-package-test.lock"
+flock 9
+
+if dpkg-query -W -f='${Status}' ampora 2>/dev/null | grep -q "install ok installed"; then
+    echo "note: replacing the ampora package already installed; it is removed afterwards"
+fi
+
+app_pid=
+cleanup() {
+    if [[ -n "$app_pid" ]] && kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid"
+        wait "$app_pid" 2>/dev/null || true
+    fi
+    "${apt[@]}" remove -y ampora >/dev/null || true
+}
+trap cleanup EXIT
+
+echo "installing $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
+"${apt[@]}" install -y "$(realpath "$deb")"
+dpkg-query -W -f='installed ${Package} ${Version}\nDepends: ${Depends}\n' ampora
+
+failures=0
+expect_file() {
+    if [[ ! -s "$1" ]]; then
+        echo "missing after install: $1" >&2
+        failures=$((failures + 1))
+    fi
+}
+expect_file /usr/bin/ampora
+expect_file "/usr/share/applications/$app_id.desktop"
+expect_file "/usr/share/metainfo/$app_id.metainfo.xml"
+expect_file "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+for size in 16 32 48 64 128 256; do
+    icon="/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+    expect_file "$icon"
+    if [[ -s "$icon" ]] && ! file "$icon" | grep -q "PNG image data, $size x $size"; then
+        echo "not a $size px PNG: $(file "$icon")" >&2
+        failures=$((failures + 1))
+    fi
+done
+if [[ -s "/usr/share/applications/$app_id.desktop" ]]; then
+    desktop-file-validate "/usr/share/applications/$app_id.desktop"
+    grep -qx "Exec=ampora" "/usr/share/applications/$app_id.desktop"
+fi
+
+# The installed program must start and keep running without a display.
+log=$(mktemp)
+QT_QPA_PLATFORM=offscreen /usr/bin/ampora >"$log" 2>&1 &
+app_pid=$!
+sleep 3
+if ! kill -0 "$app_pid" 2>/dev/null; then
+    wait "$app_pid" && status=0 || status=$?
+    echo "/usr/bin/ampora exited within 3 s (status $status):" >&2
+    cat "$log" >&2
+    failures=$((failures + 1))
+else
+    echo "/usr/bin/ampora is running headless (pid $app_pid)"
+fi
+rm -f "$log"
+
+cleanup
+app_pid=
+trap - EXIT
+if [[ -e /usr/bin/ampora ]]; then
+    echo "/usr/bin/ampora is still there after removing the package" >&2
+    failures=$((failures + 1))
+fi
+
+if ((failures > 0)); then
+    echo "$failures package check(s) failed" >&2
+    exit 1
+fi
+echo "package installed, started headless and removed cleanly"
