@@ -1,5 +1,6 @@
 // Ampora: how many watts a PC's power supply must deliver.
 #include "ui/Form1.h"
+#include "ui/Version.h"
 
 #include <QApplication>
 #include <QStyleFactory>

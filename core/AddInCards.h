@@ -11,21 +11,20 @@ namespace ampora
 {
 
 struct AddInCard {
-    std::string_view box;        // tick box name, e.g. "Check3"
-    std::string_view ownCaption; // the box's own caption, never shown (too narrow)
+    std::string_view box; // tick box name, e.g. "Check3"
     Slot slot;
     std::string_view tickedWatts;
 };
 
 // Top to bottom as the window shows them, which is also their keyboard order.
 inline constexpr std::array<AddInCard, 7> kAddInCards{{
-    {"Check1", "56k Modem", Slot::ModemWatts, "4"},
-    {"Check2", "Network Card", Slot::NetworkCardWatts, "4"},
-    {"Check3", "Sound Card", Slot::SoundCardWatts, "7"},
-    {"Check4", "Audio Front Panel", Slot::FrontAudioWatts, "11"},
-    {"Check5", "SCSI Card", Slot::ScsiCardWatts, "25"},
-    {"Check8", "TV Tuner", Slot::TvTunerWatts, "7"},
-    {"Check7", "", Slot::WaterCoolerWatts, "20"},
+    {"Check1", Slot::ModemWatts, "4"},
+    {"Check2", Slot::NetworkCardWatts, "4"},
+    {"Check3", Slot::SoundCardWatts, "7"},
+    {"Check4", Slot::FrontAudioWatts, "11"},
+    {"Check5", Slot::ScsiCardWatts, "25"},
+    {"Check8", Slot::TvTunerWatts, "7"},
+    {"Check7", Slot::WaterCoolerWatts, "20"},
 }};
 
 const AddInCard* addInCardFor(std::string_view box);

@@ -73,7 +73,7 @@ Estimate recalculate(Sheet& sheet, bool usbSwitchTicked, bool firewireSwitchTick
     if (firewireSwitchTicked)
         caption.set(caption.value() + kFirewireAllowanceWatts);
     caption.set(std::floor(caption.value()));
-    // An empty machine draws only the base allowance; it shows as nothing at all.
+    // An empty machine draws only the base allowance, and shows 0 rather than 35.
     if (caption.text() == "35")
         caption.set(0);
 

@@ -8,15 +8,33 @@ namespace ampora::ui
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    if (heldButton_ != Qt::NoButton)
+        return; // a second button while the first is held starts nothing new
+    heldButton_ = event->button();
+    clickPending_ = event->button() == Qt::LeftButton;
     emit pressed();
+}
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double-click is neither a new press nor a second click, so a
+    // link opens once.
+    event->accept();
+    if (heldButton_ == Qt::NoButton)
+        heldButton_ = event->button();
+    clickPending_ = false;
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
+    if (event->button() != heldButton_)
+        return;
+    heldButton_ = Qt::NoButton;
+    const bool click = clickPending_ && rect().contains(event->position().toPoint());
+    clickPending_ = false;
     emit released();
-    // A click is a press and a release on the label, as with any button.
-    if (rect().contains(event->position().toPoint()))
+    if (click)
         emit clicked();
 }
 

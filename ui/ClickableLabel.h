@@ -1,5 +1,5 @@
-// A label that reports presses, releases and clicks, for the glyphs and links that act as
-// the borderless window's own chrome. Labels nobody listens to behave as plain text.
+// A label that acts as one of the borderless window's own buttons or links: it reports the
+// press and release of any mouse button, and a click of the left one.
 #pragma once
 
 #include <QLabel>
@@ -20,7 +20,12 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Qt::MouseButton heldButton_ = Qt::NoButton;
+    bool clickPending_ = false;
 };
 
 } // namespace ampora::ui

@@ -6,6 +6,8 @@
 #include "ui/platform/WindowsShell.h"
 #else
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QUrl>
 #include <QWindow>
 #endif
@@ -28,6 +30,12 @@ bool startWindowMove(QWidget* window)
     return true;
 }
 
+QColor systemWindowColour()
+{
+    const unsigned long colour = platform::windowColour();
+    return QColor(int(colour & 0xff), int((colour >> 8) & 0xff), int((colour >> 16) & 0xff));
+}
+
 #else
 
 void openTarget(QWidget*, const QString& target)
@@ -39,6 +47,12 @@ bool startWindowMove(QWidget* window)
 {
     QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();
+}
+
+// Elsewhere the application palette's base colour is the desktop's window colour.
+QColor systemWindowColour()
+{
+    return QGuiApplication::palette().color(QPalette::Base);
 }
 
 #endif

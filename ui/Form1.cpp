@@ -51,6 +51,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setFont(formFont(8.25));
 
     controls_ = buildForm(this, mainWindowControls(), mainWindowLines());
+    estimate_ = control<QLabel>(QStringLiteral("Label4"));
+    estimateShadow_ = control<QLabel>(QStringLiteral("Labelshadow"));
+    loadBar_ = controls_.widget(QStringLiteral("Line1"));
+    recommendation_ = control<QLabel>(QStringLiteral("Labeldr"));
     fillSelectors();
     connectHandlers();
     setUpKeyboardOrder();
@@ -60,6 +64,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
 
 Form1::~Form1()
 {
+    // The controls outlive this object's members while QWidget tears them down: cut them off
+    // from the handlers first.
+    for (QObject* child : children())
+        child->disconnect(this);
     delete about_;
 }
 
@@ -149,9 +157,9 @@ std::string Form1::selectedText(std::string_view name) const
     return selector(name)->currentText().toStdString();
 }
 
-bool Form1::isTicked(const char* box) const
+bool Form1::isTicked(std::string_view box) const
 {
-    return control<QCheckBox>(QString::fromUtf8(box))->isChecked();
+    return control<QCheckBox>(toQString(box))->isChecked();
 }
 
 void Form1::selectItem(QComboBox* combo, int index)
@@ -167,22 +175,20 @@ void Form1::Form_Load()
     for (std::string_view name : kLoadOrder)
         selectItem(selector(name), 0);
     sheet_.writeLiteral(Slot::OtherPciWatts, "0");
-    control<QLabel>(QStringLiteral("Label4"))->setText(QStringLiteral("0"));
+    estimate_->setText(QStringLiteral("0"));
 }
 
 void Form1::Command1_Click()
 {
-    const Estimate estimate = recalculate(sheet_, isTicked(kUsbGroup.switchBox.data()),
-                                          isTicked(kFirewireGroup.switchBox.data()));
-    auto* digits = control<QLabel>(QStringLiteral("Label4"));
-    digits->setText(toQString(estimate.caption));
+    const Estimate estimate =
+        recalculate(sheet_, isTicked(kUsbGroup.switchBox), isTicked(kFirewireGroup.switchBox));
+    estimate_->setText(toQString(estimate.caption));
     const Rgb colour = bandColour(estimate.band);
-    setLineColour(controls_.widget(QStringLiteral("Line1")),
-                  QColor(colour.red, colour.green, colour.blue));
-    controls_.widget(QStringLiteral("Labeldr"))->setEnabled(estimate.dualRailRecommended);
-    control<QLabel>(QStringLiteral("Labelshadow"))->setText(digits->text());
+    setLineColour(loadBar_, QColor(colour.red, colour.green, colour.blue));
+    recommendation_->setEnabled(estimate.dualRailRecommended);
+    estimateShadow_->setText(estimate_->text());
     ++recalculations_;
-    emit estimateChanged(digits->text());
+    emit estimateChanged(estimate_->text());
 }
 
 // --- Processor, memory and graphics rows ---------------------------------------------------
@@ -259,7 +265,7 @@ void Form1::deviceCountChosen(const char* name)
 void Form1::busSwitchToggled(const BusGroup& group)
 {
     QComboBox* count = selector(group.countSelector);
-    count->setEnabled(isTicked(group.switchBox.data()));
+    count->setEnabled(isTicked(group.switchBox));
     // A cleared switch leaves nothing behind, and a fresh tick starts from no devices.
     selectItem(count, 0);
     writeDeviceCount(sheet_, *countedDeviceFor(group.countSelector),

@@ -120,7 +120,7 @@ private:
 
     QComboBox* selector(std::string_view name) const;
     std::string selectedText(std::string_view name) const;
-    bool isTicked(const char* box) const;
+    bool isTicked(std::string_view box) const;
     // Selects an item from code and runs the selector's handler once, before returning,
     // even when the item was already selected.
     void selectItem(QComboBox* selector, int index);
@@ -132,6 +132,11 @@ private:
     QPoint dragOffset_;
     bool draggingByHand_ = false;
     int recalculations_ = 0;
+    // What Recalculate writes: the big digits, their shadow, the load bar, the recommendation.
+    QLabel* estimate_ = nullptr;
+    QLabel* estimateShadow_ = nullptr;
+    QWidget* loadBar_ = nullptr;
+    QLabel* recommendation_ = nullptr;
 };
 
 } // namespace ampora::ui

@@ -2,6 +2,7 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
+#include "ui/Version.h"
 
 namespace ampora::ui
 {
@@ -22,10 +23,10 @@ using K = ControlKind;
 // clang-format off
 const ControlSpec kControls[] = {
     {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg", 0},
-    {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 1.2.0", 9.75},
+    {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 " AMPORA_VERSION, 9.75},
     {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", 9.75},
     {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, 9.75, NoFlags, nullptr, "关于 Ampora"},
-    {"Label2", K::Link, 960, 4260, 645, 375, "确定", 14.25, Centred},
+    {"Label2", K::ClickableLabel, 960, 4260, 645, 375, "确定", 14.25, Centred},
 };
 // clang-format on
 

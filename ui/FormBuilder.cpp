@@ -6,6 +6,7 @@
 #include "ui/Resources.h"
 #include "ui/SelectorAccessible.h"
 #include "ui/SelectorStyle.h"
+#include "ui/TickBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,11 +73,12 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec)
     case ControlKind::Picture:
         return new ArtWidget(text, form);
     case ControlKind::Label:
-    case ControlKind::Link: {
-        auto* label = new ClickableLabel(text, form);
+    case ControlKind::ClickableLabel: {
+        auto* label = spec.kind == ControlKind::ClickableLabel ? new ClickableLabel(text, form)
+                                                               : new QLabel(text, form);
         label->setAlignment(labelAlignment(spec.flags));
         label->setPalette(labelPalette(label->palette(), spec.flags & BlackText ? kBlack : kWhite));
-        if (spec.kind == ControlKind::Link)
+        if (spec.kind == ControlKind::ClickableLabel)
             label->setCursor(Qt::PointingHandCursor);
         return label;
     }
@@ -90,7 +92,7 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec)
     }
     case ControlKind::TickBox: {
         // The box is too narrow for a caption: the words beside it are a separate label.
-        auto* box = new QCheckBox(form);
+        auto* box = new TickBox(form);
         box->setAutoFillBackground(true);
         box->setPalette(tickBoxPalette(box->palette()));
         return box;
@@ -148,7 +150,7 @@ void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& 
 void centreOnScreen(QWidget* window)
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+        window->move(screen->geometry().center() - window->rect().center());
 }
 
 void setTextColour(QWidget* label, const QColor& colour)

@@ -10,7 +10,8 @@
 namespace ampora::ui
 {
 
-enum class ControlKind { Picture, Label, Link, Selector, TickBox, TextBox };
+// A clickable label acts as a button or link of the window's own chrome.
+enum class ControlKind { Picture, Label, ClickableLabel, Selector, TickBox, TextBox };
 
 enum ControlFlag : unsigned {
     NoFlags = 0,

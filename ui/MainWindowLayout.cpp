@@ -20,8 +20,8 @@ const ControlSpec kControls[] = {
     {"Image2", K::Picture, 0, 0, 6375, 8250, ":/art/background.svg", 0},
 
     // Title banner: the window's own caption buttons.
-    {"Label7", K::Label, 5790, 270, 405, 405, "X", 18, Centred, "关闭程序", "关闭程序"},
-    {"Label822", K::Label, 5790, 720, 405, 375, "?", 18, Centred, "帮助", "帮助"},
+    {"Label7", K::ClickableLabel, 5790, 270, 405, 405, "X", 18, Centred, "关闭程序", "关闭程序"},
+    {"Label822", K::ClickableLabel, 5790, 720, 405, 375, "?", 18, Centred, "帮助", "帮助"},
 
     // Main components: processor, memory and graphics rows, then the optional drives.
     {"Image3", K::Picture, 120, 1320, 360, 360, kProcessorIcon, 0},
@@ -75,17 +75,17 @@ const ControlSpec kControls[] = {
     // Add-in cards: the boxes are too narrow for their own captions; the words are labels.
     {"Image9", K::Picture, 150, 4290, 360, 360, kCardIcon, 0},
     {"Label8bff", K::Label, 570, 4350, 2445, 255, "集成或增加设备：", 8.25},
-    {"Check1", K::TickBox, 570, 4740, 225, 255, "56k Modem", 8.25, NoFlags, nullptr, "56K 拨号调制解调器"},
+    {"Check1", K::TickBox, 570, 4740, 225, 255, nullptr, 0, NoFlags, nullptr, "56K 拨号调制解调器"},
     {"Label19", K::Label, 960, 4740, 1905, 225, "56K 拨号调制解调器", 8.25},
-    {"Check2", K::TickBox, 570, 5130, 225, 285, "Network Card", 8.25, NoFlags, nullptr, "无线/有线 网卡"},
+    {"Check2", K::TickBox, 570, 5130, 225, 285, nullptr, 0, NoFlags, nullptr, "无线/有线 网卡"},
     {"Label22", K::Label, 960, 5160, 1905, 225, "无线/有线 网卡", 8.25},
-    {"Check3", K::TickBox, 570, 5580, 225, 255, "Sound Card", 8.25, NoFlags, nullptr, "声卡"},
+    {"Check3", K::TickBox, 570, 5580, 225, 255, nullptr, 0, NoFlags, nullptr, "声卡"},
     {"Label23", K::Label, 960, 5580, 1905, 225, "声卡", 8.25},
-    {"Check4", K::TickBox, 570, 6000, 195, 255, "Audio Front Panel", 8.25, NoFlags, nullptr, "前置音频面板"},
+    {"Check4", K::TickBox, 570, 6000, 195, 255, nullptr, 0, NoFlags, nullptr, "前置音频面板"},
     {"Label24", K::Label, 960, 6000, 1905, 225, "前置音频面板", 8.25},
-    {"Check5", K::TickBox, 570, 6420, 225, 255, "SCSI Card", 8.25, NoFlags, nullptr, "SCSI/RAID 控制器"},
+    {"Check5", K::TickBox, 570, 6420, 225, 255, nullptr, 0, NoFlags, nullptr, "SCSI/RAID 控制器"},
     {"Label25", K::Label, 960, 6420, 1905, 225, "SCSI/RAID 控制器", 8.25},
-    {"Check8", K::TickBox, 570, 6840, 225, 255, "TV Tuner", 8.25, NoFlags, nullptr, "电视卡"},
+    {"Check8", K::TickBox, 570, 6840, 225, 255, nullptr, 0, NoFlags, nullptr, "电视卡"},
     {"Label26", K::Label, 960, 6840, 1905, 225, "电视卡", 8.25},
     {"Check7", K::TickBox, 570, 7260, 225, 255, nullptr, 0, NoFlags, nullptr, "12V 水冷器"},
     {"Label5", K::Label, 960, 7260, 1635, 225, "12V 水冷器", 8.25},
@@ -115,9 +115,9 @@ const ControlSpec kControls[] = {
     {"Labeldr", K::Label, 3360, 7320, 2775, 255, "ATX 12V 2.0 (双路 +12V 输出)", 8.25, DisabledAtStart},
 
     // Bottom strip, on the hazard stripes.
-    {"Label2l", K::Link, 480, 7860, 1365, 255, "问题反馈", 9.75, Centred},
-    {"Label1L", K::Link, 2070, 7860, 2415, 255, kWebsiteCaption, 9.75, Centred},
-    {"labelf4if", K::Label, 4770, 7860, 825, 255, "关于", 9.75, Centred},
+    {"Label2l", K::ClickableLabel, 480, 7860, 1365, 255, "问题反馈", 9.75, Centred},
+    {"Label1L", K::ClickableLabel, 2070, 7860, 2415, 255, kWebsiteCaption, 9.75, Centred},
+    {"labelf4if", K::ClickableLabel, 4770, 7860, 825, 255, "关于", 9.75, Centred},
 };
 
 const LineSpec kLines[] = {

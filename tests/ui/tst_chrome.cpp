@@ -2,6 +2,7 @@
 // and what the window looks like when drawn.
 #include "tests/ui/FormDriver.h"
 #include "ui/ClickableLabel.h"
+#include "ui/DesktopShell.h"
 #include "ui/Form3.h"
 
 #include <QDesktopServices>
@@ -51,6 +52,8 @@ private slots:
     void linksChangeColourAndOpenTheirTarget_data();
     void linksChangeColourAndOpenTheirTarget();
     void glyphsCarryToolTips();
+    void doubleClickOpensALinkOnce();
+    void onlyTheLeftButtonClicks();
 
     void backgroundCoversTheWholeWindow();
     void estimateDigitsEndAtTheSameRightEdge();
@@ -264,6 +267,35 @@ void ChromeTest::linksChangeColourAndOpenTheirTarget()
     QCOMPARE(links_.opened.size(), 1);
     QCOMPARE(links_.opened.front().toString(), target);
     QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+void ChromeTest::doubleClickOpensALinkOnce()
+{
+    // As the window system delivers it: press, release, then the second press as a
+    // double-click, and its release.
+    QLabel* link = FormDriver(*form_).label("Label1L");
+    const QPointF centre = link->rect().center();
+    QTest::mouseClick(link, Qt::LeftButton);
+    QMouseEvent secondPress(QEvent::MouseButtonDblClick, centre, link->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(link, &secondPress);
+    QTest::mouseRelease(link, Qt::LeftButton);
+    QCOMPARE(links_.opened.size(), 1);
+    QCOMPARE(link->palette().color(QPalette::WindowText), systemWindowColour());
+}
+
+void ChromeTest::onlyTheLeftButtonClicks()
+{
+    FormDriver ui(*form_);
+    QLabel* link = ui.label("Label2l");
+    QTest::mousePress(link, Qt::RightButton);
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+    QTest::mouseRelease(link, Qt::RightButton);
+    QVERIFY(links_.opened.isEmpty());
+    QTest::mouseClick(ui.label("Label7"), Qt::RightButton);
+    QVERIFY(form_->isVisible());
+    QTest::mouseClick(ui.label("Label822"), Qt::MiddleButton);
+    QVERIFY(!form_->aboutWindow());
 }
 
 void ChromeTest::glyphsCarryToolTips()

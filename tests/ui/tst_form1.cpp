@@ -29,6 +29,7 @@ private slots:
     void overclockOnAndOffRestoresTheEstimate();
     void addInCardsByMouse();
     void wordsBesideABoxDoNotToggleIt();
+    void theWholeGreyFaceOfABoxToggles();
     void driveHeadingEmptiesTheBay();
     void recommendationFollowsGraphicsWithOverclock();
     void keyboardOrderSkipsDisabledSelectors();
@@ -401,6 +402,17 @@ void Form1Test::wordsBesideABoxDoNotToggleIt()
     QVERIFY(!ui.box("Check6")->isChecked());
     QVERIFY(!ui.box("Check10")->isChecked());
     QCOMPARE(form_->recalculationCount(), before);
+    QCOMPARE(ui.estimate(), "0");
+}
+
+void Form1Test::theWholeGreyFaceOfABoxToggles()
+{
+    FormDriver ui(*form_);
+    QCheckBox* box = ui.box("Check4"); // the narrowest, 13 x 17
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(0, 0));
+    QVERIFY(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 1, box->height() - 1));
+    QVERIFY(!box->isChecked());
     QCOMPARE(ui.estimate(), "0");
 }
 

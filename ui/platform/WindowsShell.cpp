@@ -18,7 +18,15 @@ void startCaptionDrag(void* window)
 {
     // The press that started the drag holds the mouse capture; the move loop needs it back.
     ReleaseCapture();
-    SendMessageA(static_cast<HWND>(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    // No cursor position goes with the message: its last argument refers to a zero.
+    static const LONG noPosition = 0;
+    SendMessageA(static_cast<HWND>(window), WM_NCLBUTTONDOWN, HTCAPTION,
+                 reinterpret_cast<LPARAM>(&noPosition));
+}
+
+unsigned long windowColour()
+{
+    return GetSysColor(COLOR_WINDOW);
 }
 
 } // namespace ampora::platform

@@ -12,4 +12,7 @@ void shellOpen(void* window, const char* target);
 // Hands the window to the system's move loop, as if its caption were being dragged.
 void startCaptionDrag(void* window);
 
+// The system's window background colour (COLOR_WINDOW) as 0x00BBGGRR.
+unsigned long windowColour();
+
 } // namespace ampora::platform
