@@ -281,7 +281,7 @@ void ChromeTest::doubleClickOpensALinkOnce()
     QApplication::sendEvent(link, &secondPress);
     QTest::mouseRelease(link, Qt::LeftButton);
     QCOMPARE(links_.opened.size(), 1);
-    QCOMPARE(link->palette().color(QPalette::WindowText), systemWindowColour());
+    QCOMPARE(link->palette().color(QPalette::WindowText), ampora::ui::systemWindowColour());
 }
 
 void ChromeTest::onlyTheLeftButtonClicks()
