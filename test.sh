@@ -8,3 +8,8 @@ ampora_install_deps
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+# The whole suite again under AddressSanitizer, LeakSanitizer and UBSan; any report fails it.
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan

@@ -9,6 +9,8 @@ AMPORA_PACKAGES=(
     qt6-qpa-plugins locales
     # Packaging and its checks: the Debian package, desktop file validators, the Windows cross-check.
     dpkg-dev file appstream desktop-file-utils g++-mingw-w64-x86-64
+    # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON).
+    libbenchmark-dev
 )
 
 ampora_install_deps() {

@@ -162,6 +162,11 @@ void setTextColour(QWidget* label, const QColor& colour)
 
 void setLineColour(QWidget* line, const QColor& colour)
 {
+    // Every recalculation sets the load bar's colour, which rarely changes; a new palette costs
+    // more than the rest of the recalculation together. A line whose colour was never set
+    // still takes it from the window, so it must get its own.
+    if (line->testAttribute(Qt::WA_SetPalette) && line->palette().color(QPalette::Window) == colour)
+        return;
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);

@@ -1,0 +1,18 @@
+// The yardstick for start-up: a bare Qt window of the main window's size and style, shown and
+// closed after its first frame.
+#include "bench/FirstFrame.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QWidget window;
+    window.resize(425, 544);
+    new bench::FirstFrameWatch(&window);
+    window.show();
+    return QApplication::exec();
+}
