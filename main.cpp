@@ -1,9 +1,9 @@
 // Ampora: how many watts a PC's power supply must deliver.
+#include "ui/AppStyle.h"
 #include "ui/Form1.h"
 #include "ui/Version.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
     // Lets Wayland desktops match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kestrune.Ampora"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ampora::ui::installAppStyle();
 
     ampora::ui::Form1 window;
     window.show();

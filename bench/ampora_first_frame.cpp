@@ -1,11 +1,11 @@
 // The program's own start-up (as main.cpp does it), closed after the main window's first frame,
 // with the steps on the way marked so the comparison can say where the time goes.
 #include "bench/FirstFrame.h"
+#include "ui/AppStyle.h"
 #include "ui/Form1.h"
 #include "ui/Resources.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ampora::ui::installAppStyle();
     bench::markPhase("application");
     // The window would do this itself; done first, the fonts and art get a phase of their own.
     ampora::ui::initResources();

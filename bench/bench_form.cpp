@@ -1,11 +1,11 @@
 // The real main window, offscreen: one selector pick with its handler and Recalculate, and the
 // load step (building the window, which runs Form_Load).
 #include "bench/AllocationCounter.h"
+#include "ui/AppStyle.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -111,7 +111,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ampora::ui::installAppStyle();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -5,7 +5,6 @@
 #include "ui/Fonts.h"
 #include "ui/Resources.h"
 #include "ui/SelectorAccessible.h"
-#include "ui/SelectorStyle.h"
 #include "ui/TickBox.h"
 
 #include <QCheckBox>
@@ -86,7 +85,6 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec)
         announceSelectorsByName();
         auto* selector = new QComboBox(form);
         selector->setEditable(false);
-        selector->setStyle(SelectorStyle::instance());
         selector->setPalette(selectorPalette(selector->palette()));
         return selector;
     }
@@ -181,7 +179,8 @@ FormControls buildForm(QWidget* form, std::span<const ControlSpec> controls,
         QWidget* control = createControl(form, spec);
         control->setObjectName(QString::fromUtf8(spec.name));
         control->setGeometry(pixelRect(spec));
-        if (spec.points > 0)
+        // Controls in the window's own font inherit it; a font of their own costs start-up time.
+        if (spec.points > 0 && formFont(spec.points) != form->font())
             control->setFont(formFont(spec.points));
         if (spec.toolTip)
             control->setToolTip(QString::fromUtf8(spec.toolTip));

@@ -8,12 +8,12 @@
 #include "tests/SheetText.h"
 #include "tests/session/ReferenceModel.h"
 #include "tests/session/WindowUser.h"
+#include "ui/AppStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <cstdlib>
@@ -262,7 +262,7 @@ class RandomSessionTest : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        ampora::ui::installAppStyle();
         session::WindowUser::quietPlatformNotices();
         // The comma-decimal run proves nothing unless the locale really took.
         if (qEnvironmentVariableIsSet("AMPORA_EXPECT_COMMA_LOCALE"))

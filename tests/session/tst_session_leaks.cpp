@@ -3,11 +3,11 @@
 // warm-up session needed. Under the sanitizer build, LeakSanitizer also checks at exit that
 // nothing the program allocated was lost.
 #include "tests/session/WindowUser.h"
+#include "ui/AppStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPixmapCache>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <malloc.h>
@@ -91,7 +91,7 @@ class SessionLeakTest : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        ampora::ui::installAppStyle();
         session::WindowUser::quietPlatformNotices();
     }
     void longSessionDoesNotGrow();

@@ -1,12 +1,12 @@
 // What a screen reader user meets in the main window: every control announces what it is, and
 // the keyboard alone reaches, ticks and changes every control.
 #include "tests/ui/FormDriver.h"
+#include "ui/AppStyle.h"
 #include "ui/MainWindowLayout.h"
 
 #include <QAccessible>
 #include <QMap>
 #include <QRegularExpression>
-#include <QStyleFactory>
 
 #include <memory>
 
@@ -74,7 +74,7 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void initTestCase() { ampora::ui::installAppStyle(); }
     void init();
     void cleanup() { form_.reset(); }
 

@@ -1,6 +1,7 @@
 // The borderless window's own chrome: dragging, closing, the About window and the two links,
 // and what the window looks like when drawn.
 #include "tests/ui/FormDriver.h"
+#include "ui/AppStyle.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesktopShell.h"
 #include "ui/Form3.h"
@@ -11,7 +12,6 @@
 #include <QRawFont>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QUrl>
 
@@ -69,7 +69,7 @@ private:
 
 void ChromeTest::initTestCase()
 {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    ampora::ui::installAppStyle();
     QApplication::setQuitOnLastWindowClosed(false);
     QDesktopServices::setUrlHandler("http", &links_, "open");
     QDesktopServices::setUrlHandler("mailto", &links_, "open");
@@ -165,10 +165,12 @@ void ChromeTest::closeGlyphEndsTheProgram()
     QCOMPARE(openAboutWindows().size(), aboutOpen ? 1 : 0);
     QTest::mouseClick(ui.label("Label7"), Qt::LeftButton);
     // No window is left, so the application's event loop ends.
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(),
-                             QApplication::topLevelWidgets().cend(),
-                             [](QWidget* window) { return window->isVisible(); }));
+    const auto anyWindowShown = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.cbegin(), windows.cend(),
+                           [](const QWidget* window) { return window->isVisible(); });
+    };
+    QTRY_VERIFY(!anyWindowShown());
 }
 
 void ChromeTest::systemCloseTakesTheAboutWindowAlong()

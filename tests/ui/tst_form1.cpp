@@ -1,8 +1,8 @@
 // The main window as the user meets it: start-up state, layout, and every kind of choice
 // recomputing the estimate.
 #include "tests/ui/FormDriver.h"
+#include "ui/AppStyle.h"
 
-#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -13,7 +13,7 @@ class Form1Test : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void initTestCase() { ampora::ui::installAppStyle(); }
     void init();
     void cleanup() { form_.reset(); }
 

@@ -2,11 +2,11 @@
 // layout, its art is drawn from the vectors at device resolution rather than blown up from a
 // bitmap, and no text is cut off.
 #include "tests/ui/FormDriver.h"
+#include "ui/AppStyle.h"
 #include "ui/ArtWidget.h"
 #include "ui/MainWindowLayout.h"
 
 #include <QPainter>
-#include <QStyleFactory>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -96,7 +96,7 @@ private:
 
 void HiDpiTest::initTestCase()
 {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    ampora::ui::installAppStyle();
     ratio_ = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     qInfo("device pixel ratio %g", ratio_);
 }

@@ -1,5 +1,6 @@
 // Renders the README screenshots from the real windows: the start state, a configured machine
 // with overclocking on, and the About window. Usage: ampora-screenshots OUTPUT_DIR
+#include "ui/AppStyle.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTest>
 
 namespace
@@ -36,7 +36,7 @@ void save(QWidget& window, const QString& path)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ampora::ui::installAppStyle();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     ampora::ui::Form1 form;

@@ -1,7 +1,6 @@
-#include "ui/SelectorStyle.h"
+#include "ui/AppStyle.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 
@@ -14,10 +13,10 @@ constexpr int kArrowWidth = 14;
 constexpr int kTextMargin = 3;
 } // namespace
 
-SelectorStyle::SelectorStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+AppStyle::AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-QRect SelectorStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                                    SubControl part, const QWidget* widget) const
+QRect AppStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                               SubControl part, const QWidget* widget) const
 {
     if (control != CC_ComboBox)
         return QProxyStyle::subControlRect(control, option, part, widget);
@@ -35,15 +34,9 @@ QRect SelectorStyle::subControlRect(ComplexControl control, const QStyleOptionCo
     }
 }
 
-SelectorStyle* SelectorStyle::instance()
+void installAppStyle()
 {
-    // Parented to the application so it outlives every window that uses it.
-    static QPointer<SelectorStyle> style;
-    if (!style) {
-        style = new SelectorStyle;
-        style->setParent(qApp);
-    }
-    return style;
+    QApplication::setStyle(new AppStyle); // the application takes ownership
 }
 
 } // namespace ampora::ui
