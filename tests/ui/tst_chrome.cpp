@@ -1,6 +1,7 @@
 // The borderless window's own chrome: dragging, closing, the About window and the two links,
 // and what the window looks like when drawn.
 #include "tests/ui/FormDriver.h"
+#include "tests/ui/TextInk.h"
 #include "ui/AppStyle.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesktopShell.h"
@@ -387,35 +388,6 @@ void ChromeTest::loadBarTakesEachBandColour()
         QCOMPARE(shot.pixelColor(point), colour);
     QVERIFY(shot.pixelColor(225, 482) != colour || colour == QColor(255, 255, 255));
 }
-
-namespace
-{
-
-// Draws text as its label does, but unclipped in a larger canvas, and reports where ink
-// falls outside the label's own box.
-QString inkOutsideBox(const QLabel* label)
-{
-    const int margin = 40;
-    const QRect box(margin, margin, label->width(), label->height());
-    QImage canvas(box.size() + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    painter.setFont(label->font());
-    painter.setPen(Qt::black);
-    painter.drawText(box, int(label->alignment()), label->text());
-    painter.end();
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(canvas.pixel(x, y)) > 64 && !box.contains(x, y))
-                return QString("ink at %1,%2 outside %3x%4")
-                    .arg(x - margin)
-                    .arg(y - margin)
-                    .arg(box.width())
-                    .arg(box.height());
-    return {};
-}
-
-} // namespace
 
 void ChromeTest::noTextIsClippedByItsBox()
 {

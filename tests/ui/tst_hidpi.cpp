@@ -2,6 +2,7 @@
 // layout, its art is drawn from the vectors at device resolution rather than blown up from a
 // bitmap, and no text is cut off.
 #include "tests/ui/FormDriver.h"
+#include "tests/ui/TextInk.h"
 #include "ui/AppStyle.h"
 #include "ui/ArtWidget.h"
 #include "ui/MainWindowLayout.h"
@@ -50,27 +51,6 @@ double meanDifference(const QImage& a, const QImage& b)
                 qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
         }
     return sum / (3.0 * left.width() * left.height());
-}
-
-// Device pixels of a label's text that fall outside the label when drawn unclipped.
-int inkOutside(const QLabel* label, qreal ratio)
-{
-    const int margin = 40;
-    const QRect box(margin, margin, label->width(), label->height());
-    QImage canvas((box.size() + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format_ARGB32);
-    canvas.setDevicePixelRatio(ratio);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    painter.setFont(label->font());
-    painter.drawText(box, int(label->alignment()), label->text());
-    painter.end();
-    const QRect deviceBox(box.topLeft() * ratio, box.size() * ratio);
-    int outside = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(canvas.pixel(x, y)) > 64 && !deviceBox.contains(x, y))
-                ++outside;
-    return outside;
 }
 
 } // namespace
@@ -171,12 +151,8 @@ void HiDpiTest::noTextIsCutOff()
     for (const QLabel* label : form_->findChildren<QLabel*>()) {
         if (label->text().isEmpty())
             continue;
-        if (const int outside = inkOutside(label, ratio_); outside > 0)
-            cut << QString("%1 \"%2\": %3 device pixels outside its %4x%5 box")
-                       .arg(label->objectName(), label->text())
-                       .arg(outside)
-                       .arg(label->width())
-                       .arg(label->height());
+        if (const QString outside = inkOutsideBox(label, ratio_); !outside.isEmpty())
+            cut << label->objectName() + " \"" + label->text() + "\": " + outside;
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 }
