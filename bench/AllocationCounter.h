@@ -11,8 +11,7 @@ void* __libc_calloc(std::size_t count, std::size_t size);
 void* __libc_realloc(void* memory, std::size_t size);
 }
 
-namespace bench
-{
+namespace bench {
 inline std::atomic<long long> allocations{0};
 }
 

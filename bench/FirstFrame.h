@@ -11,8 +11,7 @@
 #include <cstdio>
 #include <ctime>
 
-namespace bench
-{
+namespace bench {
 
 inline long long monotonicNanoseconds()
 {
@@ -26,8 +25,7 @@ inline void markPhase(const char* name)
     std::printf("phase %s %lld\n", name, monotonicNanoseconds());
 }
 
-class FirstFrameWatch : public QObject
-{
+class FirstFrameWatch : public QObject {
 public:
     explicit FirstFrameWatch(QWidget* window) : QObject(window)
     {

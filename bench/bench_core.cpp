@@ -8,8 +8,7 @@
 
 using namespace ampora;
 
-namespace
-{
+namespace {
 
 // A well-filled machine, so every summed slot is read and some carry fractions.
 Sheet busySheet()

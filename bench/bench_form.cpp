@@ -15,8 +15,7 @@
 
 using ampora::ui::Form1;
 
-namespace
-{
+namespace {
 
 void reportAllocations(benchmark::State& state, long long before)
 {
@@ -66,10 +65,7 @@ void BM_Form1ProcessorModelPick(benchmark::State& state)
 }
 BENCHMARK(BM_Form1ProcessorModelPick);
 
-void BM_Form1FanCountPick(benchmark::State& state)
-{
-    pickAlternately(state, "Combo9", 3, 4);
-}
+void BM_Form1FanCountPick(benchmark::State& state) { pickAlternately(state, "Combo9", 3, 4); }
 BENCHMARK(BM_Form1FanCountPick);
 
 // A pick as the user sees it: the handler, then the repaint of the changed digits, shadow

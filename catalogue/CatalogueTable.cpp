@@ -1,7 +1,6 @@
 #include "catalogue/CatalogueTable.h"
 
-namespace ampora
-{
+namespace ampora {
 
 std::optional<std::string_view> lookUpWatts(CatalogueTable table, std::string_view item)
 {

@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ampora
-{
+namespace ampora {
 
 struct CatalogueEntry {
     std::string_view item;  // as the selector shows it

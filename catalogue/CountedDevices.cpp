@@ -2,8 +2,7 @@
 
 #include "core/TextForm.h"
 
-namespace ampora
-{
+namespace ampora {
 
 const CountedDevice* countedDeviceFor(std::string_view selector)
 {

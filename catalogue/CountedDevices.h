@@ -8,8 +8,7 @@
 #include <array>
 #include <string_view>
 
-namespace ampora
-{
+namespace ampora {
 
 struct CountedDevice {
     std::string_view selector;

@@ -1,7 +1,6 @@
 #include "catalogue/Drives.h"
 
-namespace ampora
-{
+namespace ampora {
 
 std::vector<std::string> driveItems(const DriveBay& bay)
 {

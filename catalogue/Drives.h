@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace ampora
-{
+namespace ampora {
 
 inline constexpr std::array<CatalogueEntry, 6> kDrives{{
     {"无", "0"},

@@ -1,7 +1,6 @@
 #include "catalogue/Graphics.h"
 
-namespace ampora
-{
+namespace ampora {
 
 // Entry 0 is the selector's heading; it counts as no card.
 const std::array<CatalogueEntry, 44> kGraphicsCards{{

@@ -5,8 +5,7 @@
 
 #include <array>
 
-namespace ampora
-{
+namespace ampora {
 
 extern const std::array<CatalogueEntry, 44> kGraphicsCards;
 inline constexpr std::array<std::string_view, 4> kGraphicsCardCounts{"0", "1", "2", "4"};

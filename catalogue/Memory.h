@@ -5,8 +5,7 @@
 
 #include <array>
 
-namespace ampora
-{
+namespace ampora {
 
 // Entry 0 is the selector's heading; it counts as no memory.
 inline constexpr std::array<CatalogueEntry, 6> kMemoryTypes{{

@@ -1,7 +1,6 @@
 #include "catalogue/Processors.h"
 
-namespace ampora
-{
+namespace ampora {
 
 // Entry 0 is the selector's heading; it counts as no processor. Then the Intel models, then AMD.
 const std::array<CatalogueEntry, 51> kProcessors{{

@@ -5,8 +5,7 @@
 
 #include <array>
 
-namespace ampora
-{
+namespace ampora {
 
 extern const std::array<CatalogueEntry, 51> kProcessors;
 inline constexpr std::array<std::string_view, 5> kProcessorCounts{"0", "1", "2", "4", "8"};

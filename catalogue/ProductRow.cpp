@@ -5,8 +5,7 @@
 #include "catalogue/Processors.h"
 #include "core/TextForm.h"
 
-namespace ampora
-{
+namespace ampora {
 
 const ProductRow kProcessorRow{
     "Combo1",           "Combo2",       "Combooc",      kProcessors,

@@ -7,8 +7,7 @@
 
 #include <string_view>
 
-namespace ampora
-{
+namespace ampora {
 
 struct ProductRow {
     std::string_view modelSelector;

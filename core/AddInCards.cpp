@@ -1,7 +1,6 @@
 #include "core/AddInCards.h"
 
-namespace ampora
-{
+namespace ampora {
 
 const AddInCard* addInCardFor(std::string_view box)
 {

@@ -7,8 +7,7 @@
 #include <array>
 #include <string_view>
 
-namespace ampora
-{
+namespace ampora {
 
 struct AddInCard {
     std::string_view box; // tick box name, e.g. "Check3"

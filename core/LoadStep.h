@@ -5,8 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace ampora
-{
+namespace ampora {
 
 inline constexpr std::array<std::string_view, 19> kLoadOrder{
     "Combo120", "Combo170", "Combooc", "Combo1", "Combo5",  "Combo6", "Combo8",

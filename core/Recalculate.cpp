@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-namespace ampora
-{
+namespace ampora {
 
 Rgb bandColour(LoadBand band)
 {
@@ -43,12 +42,10 @@ LoadBand loadBandFor(double watts)
     return band;
 }
 
-namespace
-{
+namespace {
 
 // The caption as the label holds it: every step reads it back and writes it anew.
-class Caption
-{
+class Caption {
 public:
     explicit Caption(double value) { set(value); }
     double value() const { return parseNumber(std::string_view(text_, length_)); }

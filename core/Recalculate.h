@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace ampora
-{
+namespace ampora {
 
 inline constexpr double kBaseAllowanceWatts = 35;
 inline constexpr double kUsbAllowanceWatts = 10;

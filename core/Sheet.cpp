@@ -2,11 +2,9 @@
 
 #include "core/TextForm.h"
 
-namespace ampora
-{
+namespace ampora {
 
-namespace
-{
+namespace {
 
 constexpr std::array<SlotInfo, kSlotCount> kSlots{{
     {Slot::CpuUnitWatts, "CpuUnitWatts", "CPU", false},
@@ -43,15 +41,9 @@ constexpr std::array<SlotInfo, kSlotCount> kSlots{{
 
 } // namespace
 
-const std::array<SlotInfo, kSlotCount>& allSlots()
-{
-    return kSlots;
-}
+const std::array<SlotInfo, kSlotCount>& allSlots() { return kSlots; }
 
-const SlotInfo& slotInfo(Slot slot)
-{
-    return kSlots[static_cast<std::size_t>(slot)];
-}
+const SlotInfo& slotInfo(Slot slot) { return kSlots[static_cast<std::size_t>(slot)]; }
 
 std::optional<Slot> slotByRole(std::string_view role)
 {
@@ -69,15 +61,9 @@ std::optional<Slot> slotByField(std::string_view field)
     return std::nullopt;
 }
 
-Sheet::Sheet()
-{
-    texts_.fill("0");
-}
+Sheet::Sheet() { texts_.fill("0"); }
 
-double Sheet::value(Slot slot) const
-{
-    return parseNumber(text(slot));
-}
+double Sheet::value(Slot slot) const { return parseNumber(text(slot)); }
 
 void Sheet::write(Slot slot, double value)
 {
@@ -85,9 +71,6 @@ void Sheet::write(Slot slot, double value)
     texts_[index(slot)].assign(buffer, formatNumber(value, buffer));
 }
 
-void Sheet::writeLiteral(Slot slot, std::string_view text)
-{
-    texts_[index(slot)].assign(text);
-}
+void Sheet::writeLiteral(Slot slot, std::string_view text) { texts_[index(slot)].assign(text); }
 
 } // namespace ampora

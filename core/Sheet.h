@@ -10,8 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace ampora
-{
+namespace ampora {
 
 enum class Slot : std::uint8_t {
     CpuUnitWatts,
@@ -61,8 +60,7 @@ const SlotInfo& slotInfo(Slot slot);
 std::optional<Slot> slotByRole(std::string_view role);
 std::optional<Slot> slotByField(std::string_view field);
 
-class Sheet
-{
+class Sheet {
 public:
     Sheet();
 

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace ampora
-{
+namespace ampora {
 
 std::size_t formatNumber(double value, char* out)
 {

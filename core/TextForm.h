@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace ampora
-{
+namespace ampora {
 
 // Enough room for any finite double written without an exponent.
 inline constexpr std::size_t kTextFormCapacity = 352;

@@ -7,8 +7,7 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 bool renderSize(QSvgRenderer& renderer, int size, const QString& path)
 {

@@ -4,11 +4,9 @@
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-namespace
-{
+namespace {
 constexpr int kArrowWidth = 14;
 constexpr int kTextMargin = 3;
 } // namespace

@@ -4,11 +4,9 @@
 
 #include <QProxyStyle>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class AppStyle : public QProxyStyle
-{
+class AppStyle : public QProxyStyle {
     Q_OBJECT
 public:
     AppStyle();

@@ -3,8 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 ArtWidget::ArtWidget(const QString& resource, QWidget* parent)
     : QWidget(parent), resource_(resource), renderer_(resource)

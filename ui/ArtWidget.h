@@ -4,11 +4,9 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class ArtWidget : public QWidget
-{
+class ArtWidget : public QWidget {
     Q_OBJECT
 public:
     ArtWidget(const QString& resource, QWidget* parent);

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {

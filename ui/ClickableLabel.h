@@ -4,11 +4,9 @@
 
 #include <QLabel>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class ClickableLabel : public QLabel
-{
+class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;

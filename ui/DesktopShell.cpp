@@ -12,8 +12,7 @@
 #include <QWindow>
 #endif
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 #ifdef Q_OS_WIN
 
@@ -50,10 +49,7 @@ bool startWindowMove(QWidget* window)
 }
 
 // Elsewhere the application palette's base colour is the desktop's window colour.
-QColor systemWindowColour()
-{
-    return QGuiApplication::palette().color(QPalette::Base);
-}
+QColor systemWindowColour() { return QGuiApplication::palette().color(QPalette::Base); }
 
 #endif
 

@@ -7,8 +7,7 @@
 
 class QWidget;
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 // Opens a web address or "mailto:" target; the result is not checked.
 void openTarget(QWidget* window, const QString& target);

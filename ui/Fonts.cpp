@@ -2,8 +2,7 @@
 
 #include "ui/FormLayout.h"
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 QFont formFont(double points)
 {

@@ -4,8 +4,7 @@
 
 #include <QFont>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 // Tahoma bold at a point size of the 96 dpi layout.
 QFont formFont(double points);

@@ -25,11 +25,9 @@
 // control, writes its slots of the sheet through the catalogue or core, and calls Recalculate
 // (Command1_Click), which alone writes the estimate labels, the load bar and the recommendation.
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-namespace
-{
+namespace {
 
 QString toQString(std::string_view text)
 {
@@ -211,42 +209,15 @@ void Form1::percentageChosen(const ProductRow& row)
     Command1_Click();
 }
 
-void Form1::Combo1_Click()
-{
-    modelChosen(kProcessorRow);
-}
-void Form1::Combo2_Click()
-{
-    countChosen(kProcessorRow);
-}
-void Form1::Combo5_Click()
-{
-    modelChosen(kMemoryRow);
-}
-void Form1::Combo4_Click()
-{
-    countChosen(kMemoryRow);
-}
-void Form1::Combo6_Click()
-{
-    modelChosen(kGraphicsRow);
-}
-void Form1::Combo7_Click()
-{
-    countChosen(kGraphicsRow);
-}
-void Form1::Combooc_Click()
-{
-    percentageChosen(kProcessorRow);
-}
-void Form1::Combo120_Click()
-{
-    percentageChosen(kMemoryRow);
-}
-void Form1::Combo170_Click()
-{
-    percentageChosen(kGraphicsRow);
-}
+void Form1::Combo1_Click() { modelChosen(kProcessorRow); }
+void Form1::Combo2_Click() { countChosen(kProcessorRow); }
+void Form1::Combo5_Click() { modelChosen(kMemoryRow); }
+void Form1::Combo4_Click() { countChosen(kMemoryRow); }
+void Form1::Combo6_Click() { modelChosen(kGraphicsRow); }
+void Form1::Combo7_Click() { countChosen(kGraphicsRow); }
+void Form1::Combooc_Click() { percentageChosen(kProcessorRow); }
+void Form1::Combo120_Click() { percentageChosen(kMemoryRow); }
+void Form1::Combo170_Click() { percentageChosen(kGraphicsRow); }
 
 // --- Drives and counted devices -------------------------------------------------------------
 
@@ -273,54 +244,18 @@ void Form1::busSwitchToggled(const BusGroup& group)
     Command1_Click();
 }
 
-void Form1::Combo11_Click()
-{
-    driveChosen(kDriveBay1);
-}
-void Form1::Combo8_Click()
-{
-    driveChosen(kDriveBay2);
-}
-void Form1::Combo9_Click()
-{
-    deviceCountChosen("Combo9");
-}
-void Form1::Combo10_Click()
-{
-    deviceCountChosen("Combo10");
-}
-void Form1::Combo13_Click()
-{
-    deviceCountChosen("Combo13");
-}
-void Form1::Combo14_Click()
-{
-    deviceCountChosen("Combo14");
-}
-void Form1::Combo3_Click()
-{
-    deviceCountChosen("Combo3");
-}
-void Form1::Combo18_Click()
-{
-    deviceCountChosen("Combo18");
-}
-void Form1::Combo15_Click()
-{
-    deviceCountChosen("Combo15");
-}
-void Form1::Combo16_Click()
-{
-    deviceCountChosen("Combo16");
-}
-void Form1::Check6_Click()
-{
-    busSwitchToggled(kUsbGroup);
-}
-void Form1::Check9_Click()
-{
-    busSwitchToggled(kFirewireGroup);
-}
+void Form1::Combo11_Click() { driveChosen(kDriveBay1); }
+void Form1::Combo8_Click() { driveChosen(kDriveBay2); }
+void Form1::Combo9_Click() { deviceCountChosen("Combo9"); }
+void Form1::Combo10_Click() { deviceCountChosen("Combo10"); }
+void Form1::Combo13_Click() { deviceCountChosen("Combo13"); }
+void Form1::Combo14_Click() { deviceCountChosen("Combo14"); }
+void Form1::Combo3_Click() { deviceCountChosen("Combo3"); }
+void Form1::Combo18_Click() { deviceCountChosen("Combo18"); }
+void Form1::Combo15_Click() { deviceCountChosen("Combo15"); }
+void Form1::Combo16_Click() { deviceCountChosen("Combo16"); }
+void Form1::Check6_Click() { busSwitchToggled(kUsbGroup); }
+void Form1::Check9_Click() { busSwitchToggled(kFirewireGroup); }
 
 // --- Add-in cards ----------------------------------------------------------------------------
 
@@ -330,34 +265,13 @@ void Form1::addInCardToggled(const char* box)
     Command1_Click();
 }
 
-void Form1::Check1_Click()
-{
-    addInCardToggled("Check1");
-}
-void Form1::Check2_Click()
-{
-    addInCardToggled("Check2");
-}
-void Form1::Check3_Click()
-{
-    addInCardToggled("Check3");
-}
-void Form1::Check4_Click()
-{
-    addInCardToggled("Check4");
-}
-void Form1::Check5_Click()
-{
-    addInCardToggled("Check5");
-}
-void Form1::Check8_Click()
-{
-    addInCardToggled("Check8");
-}
-void Form1::Check7_Click()
-{
-    addInCardToggled("Check7");
-}
+void Form1::Check1_Click() { addInCardToggled("Check1"); }
+void Form1::Check2_Click() { addInCardToggled("Check2"); }
+void Form1::Check3_Click() { addInCardToggled("Check3"); }
+void Form1::Check4_Click() { addInCardToggled("Check4"); }
+void Form1::Check5_Click() { addInCardToggled("Check5"); }
+void Form1::Check8_Click() { addInCardToggled("Check8"); }
+void Form1::Check7_Click() { addInCardToggled("Check7"); }
 
 // --- Overclock switch ------------------------------------------------------------------------
 
@@ -402,10 +316,7 @@ void Form1::Image2_Drag(QPoint globalPosition)
         move(globalPosition - dragOffset_);
 }
 
-void Form1::Label7_Click()
-{
-    close();
-}
+void Form1::Label7_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
@@ -424,43 +335,24 @@ void Form1::showAbout()
     about_->activateWindow();
 }
 
-void Form1::Label822_Click()
+void Form1::Label822_Click() { showAbout(); }
+void Form1::labelf4if_Click() { showAbout(); }
+
+void Form1::linkPressed(const QString& link)
 {
-    showAbout();
-}
-void Form1::labelf4if_Click()
-{
-    showAbout();
+    setTextColour(controls_.widget(link), kLinkPressedColour);
 }
 
-void Form1::Label1L_MouseDown()
+void Form1::linkReleased(const QString& link)
 {
-    setTextColour(controls_.widget(QStringLiteral("Label1L")), kLinkPressedColour);
+    setTextColour(controls_.widget(link), systemWindowColour());
 }
 
-void Form1::Label1L_MouseUp()
-{
-    setTextColour(controls_.widget(QStringLiteral("Label1L")), systemWindowColour());
-}
-
-void Form1::Label1L_Click()
-{
-    openTarget(this, QString::fromUtf8(kWebsiteTarget));
-}
-
-void Form1::Label2l_MouseDown()
-{
-    setTextColour(controls_.widget(QStringLiteral("Label2l")), kLinkPressedColour);
-}
-
-void Form1::Label2l_MouseUp()
-{
-    setTextColour(controls_.widget(QStringLiteral("Label2l")), systemWindowColour());
-}
-
-void Form1::Label2l_Click()
-{
-    openTarget(this, QString::fromUtf8(kFeedbackTarget));
-}
+void Form1::Label1L_MouseDown() { linkPressed(QStringLiteral("Label1L")); }
+void Form1::Label1L_MouseUp() { linkReleased(QStringLiteral("Label1L")); }
+void Form1::Label1L_Click() { openTarget(this, QString::fromUtf8(kWebsiteTarget)); }
+void Form1::Label2l_MouseDown() { linkPressed(QStringLiteral("Label2l")); }
+void Form1::Label2l_MouseUp() { linkReleased(QStringLiteral("Label2l")); }
+void Form1::Label2l_Click() { openTarget(this, QString::fromUtf8(kFeedbackTarget)); }
 
 } // namespace ampora::ui

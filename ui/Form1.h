@@ -17,18 +17,15 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 
-namespace ampora
-{
+namespace ampora {
 struct ProductRow;
 struct DriveBay;
 struct BusGroup;
 } // namespace ampora
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class Form1 : public QWidget
-{
+class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -113,6 +110,9 @@ private:
     void busSwitchToggled(const BusGroup& group);
     void addInCardToggled(const char* box);
     void showAbout();
+    // A link label turns cyan while pressed and takes the system window colour on release.
+    void linkPressed(const QString& link);
+    void linkReleased(const QString& link);
 
     void fillSelectors();
     void connectHandlers();

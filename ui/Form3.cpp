@@ -4,11 +4,9 @@
 #include "ui/Fonts.h"
 #include "ui/Version.h"
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-namespace
-{
+namespace {
 
 constexpr const char* kAboutText =
     "星宇工作室汉化\r\n"
@@ -44,9 +42,6 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     centreOnScreen(this);
 }
 
-void Form3::Label2_Click()
-{
-    close();
-}
+void Form3::Label2_Click() { close(); }
 
 } // namespace ampora::ui

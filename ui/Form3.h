@@ -6,11 +6,9 @@
 
 #include <QWidget>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class Form3 : public QWidget
-{
+class Form3 : public QWidget {
     Q_OBJECT
 public:
     explicit Form3(QWidget* parent = nullptr);

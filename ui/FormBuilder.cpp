@@ -13,11 +13,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-namespace
-{
+namespace {
 
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);

@@ -7,11 +7,9 @@
 #include <QString>
 #include <QWidget>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class FormControls
-{
+class FormControls {
 public:
     template <typename T> T* get(const QString& name) const
     {

@@ -7,8 +7,7 @@
 
 #include <span>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 // A clickable label acts as a button or link of the window's own chrome.
 enum class ControlKind { Picture, Label, ClickableLabel, Selector, TickBox, TextBox };
@@ -47,10 +46,7 @@ struct LineSpec {
 inline constexpr int kTwipsPerPixel = 15;
 
 // Twips to whole pixels, rounded to the nearest.
-constexpr int toPixels(int twips)
-{
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+constexpr int toPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 inline QRect pixelRect(const ControlSpec& spec)
 {
@@ -58,9 +54,6 @@ inline QRect pixelRect(const ControlSpec& spec)
 }
 
 // Pixel size of a point size at the 96 dpi the layout was drawn for.
-constexpr int pointsToPixels(double points)
-{
-    return static_cast<int>(points * 96 / 72 + 0.5);
-}
+constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96 / 72 + 0.5); }
 
 } // namespace ampora::ui

@@ -3,8 +3,7 @@
 
 #include <QColor>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 inline constexpr const char* kWebsiteCaption = "KESTRUNE.EXAMPLE";
 inline constexpr const char* kWebsiteTarget = "http://kestrune.example/";

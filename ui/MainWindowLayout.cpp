@@ -2,11 +2,9 @@
 
 #include "ui/Links.h"
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-namespace
-{
+namespace {
 
 using K = ControlKind;
 
@@ -137,17 +135,8 @@ const char* const kTabOrder[] = {
 
 } // namespace
 
-std::span<const ControlSpec> mainWindowControls()
-{
-    return kControls;
-}
-std::span<const LineSpec> mainWindowLines()
-{
-    return kLines;
-}
-std::span<const char* const> mainWindowTabOrder()
-{
-    return kTabOrder;
-}
+std::span<const ControlSpec> mainWindowControls() { return kControls; }
+std::span<const LineSpec> mainWindowLines() { return kLines; }
+std::span<const char* const> mainWindowTabOrder() { return kTabOrder; }
 
 } // namespace ampora::ui

@@ -5,8 +5,7 @@
 
 #include <array>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 inline constexpr QSize kMainWindowSize{425, 544};
 

@@ -10,8 +10,7 @@ static void registerCompiledResources()
     Q_INIT_RESOURCE(fonts);
 }
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 void initResources()
 {

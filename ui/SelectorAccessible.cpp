@@ -4,14 +4,11 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-namespace
-{
+namespace {
 
-class SelectorAccessible : public QAccessibleWidget
-{
+class SelectorAccessible : public QAccessibleWidget {
 public:
     explicit SelectorAccessible(QComboBox* selector)
         : QAccessibleWidget(selector, QAccessible::ComboBox)

@@ -3,8 +3,7 @@
 // rather than as "系统风扇".
 #pragma once
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
 // From now on every drop-down list announces its accessible name, with the chosen item as its
 // value. Calling it again does nothing.

@@ -4,11 +4,9 @@
 
 #include <QCheckBox>
 
-namespace ampora::ui
-{
+namespace ampora::ui {
 
-class TickBox : public QCheckBox
-{
+class TickBox : public QCheckBox {
     Q_OBJECT
 public:
     using QCheckBox::QCheckBox;

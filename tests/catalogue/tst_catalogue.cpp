@@ -16,8 +16,7 @@ using namespace ampora;
 
 Q_DECLARE_METATYPE(const ProductRow*)
 
-namespace
-{
+namespace {
 
 double wattsSum(CatalogueTable table)
 {
@@ -35,8 +34,7 @@ QString watts(CatalogueTable table, const char* item)
 
 } // namespace
 
-class CatalogueTest : public QObject
-{
+class CatalogueTest : public QObject {
     Q_OBJECT
 private slots:
     void tablesHaveTheirShape_data();

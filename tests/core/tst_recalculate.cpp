@@ -7,8 +7,7 @@
 
 using namespace ampora;
 
-namespace
-{
+namespace {
 
 struct Fill {
     const char* role;
@@ -31,8 +30,7 @@ QString bandName(LoadBand band)
 
 } // namespace
 
-class RecalculateTest : public QObject
-{
+class RecalculateTest : public QObject {
     Q_OBJECT
 private slots:
     void sheetHasThirtySlotsAllZero();

@@ -9,8 +9,7 @@
 using ampora::formatNumber;
 using ampora::parseNumber;
 
-class TextFormTest : public QObject
-{
+class TextFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();

@@ -7,11 +7,9 @@
 #include <locale.h>
 #include <stdexcept>
 
-namespace session
-{
+namespace session {
 
-namespace
-{
+namespace {
 
 struct Entry {
     const char* item;

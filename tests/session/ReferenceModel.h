@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace session
-{
+namespace session {
 
 struct Colour {
     int red, green, blue;
@@ -26,8 +25,7 @@ struct ExpectedView {
     bool recommendation;                          // Labeldr enabled
 };
 
-class ReferenceModel
-{
+class ReferenceModel {
 public:
     ReferenceModel(); // the window right after start-up
 
@@ -63,8 +61,7 @@ private:
 };
 
 // A small, fully specified generator, so a seed replays the same session on every platform.
-class SessionRandom
-{
+class SessionRandom {
 public:
     explicit SessionRandom(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next();

@@ -10,16 +10,11 @@
 #include <QMouseEvent>
 #include <QTest>
 
-namespace session
-{
+namespace session {
 
-namespace
-{
+namespace {
 
-QString qt(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 QtMessageHandler platformHandler = nullptr;
 
@@ -29,10 +24,7 @@ void dropPlatformNotices(QtMsgType type, const QMessageLogContext& context, cons
         platformHandler(type, context, text);
 }
 
-void flushDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void flushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // The pointer moving over a widget with no button held.
 void movePointer(QWidget* widget, QPoint to)
@@ -143,10 +135,7 @@ void WindowUser::click(QWidget* widget) const
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-void WindowUser::openAbout(const std::string& label) const
-{
-    click(widget(label));
-}
+void WindowUser::openAbout(const std::string& label) const { click(widget(label)); }
 
 bool WindowUser::closeAbout() const
 {

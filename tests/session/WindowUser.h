@@ -9,11 +9,9 @@
 class QCheckBox;
 class QComboBox;
 
-namespace session
-{
+namespace session {
 
-class WindowUser
-{
+class WindowUser {
 public:
     explicit WindowUser(ampora::ui::Form1& form) : form_(form) {}
 

@@ -20,8 +20,7 @@
 
 using session::ReferenceModel;
 
-namespace
-{
+namespace {
 
 constexpr std::uint64_t kDefaultSeed = 20061024;
 constexpr int kDefaultActions = 8000;
@@ -61,8 +60,7 @@ QString colourText(const QColor& colour)
 }
 
 // One window, one model, one stream of actions.
-class Session
-{
+class Session {
 public:
     Session(ampora::ui::Form1& form, std::uint64_t seed)
         : form_(form), user_(form), random_(seed), recalculationsBefore_(form.recalculationCount())
@@ -256,8 +254,7 @@ QString Session::difference() const
 
 } // namespace
 
-class RandomSessionTest : public QObject
-{
+class RandomSessionTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()

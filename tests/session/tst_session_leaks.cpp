@@ -17,8 +17,7 @@
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-namespace
-{
+namespace {
 
 constexpr int kAboutShowings = 200;
 constexpr int kSelections = 10000;
@@ -39,8 +38,7 @@ const char* const kSelectors[] = {
     "Combo15", "Combo16", "Combooc", "Combo120", "Combo170",
 };
 
-class LongSession
-{
+class LongSession {
 public:
     explicit LongSession(ampora::ui::Form1& form) : form_(form), user_(form) {}
 
@@ -85,8 +83,7 @@ private:
 
 } // namespace
 
-class SessionLeakTest : public QObject
-{
+class SessionLeakTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()

@@ -9,8 +9,7 @@
 #include <QLabel>
 #include <QTest>
 
-class FormDriver
-{
+class FormDriver {
 public:
     explicit FormDriver(ampora::ui::Form1& form) : form_(form) {}
 

@@ -12,18 +12,14 @@
 
 using ampora::ui::Form1;
 
-namespace
-{
+namespace {
 
 QAccessibleInterface* accessible(QWidget* widget)
 {
     return QAccessible::queryAccessibleInterface(widget);
 }
 
-QString spokenName(QWidget* widget)
-{
-    return accessible(widget)->text(QAccessible::Name);
-}
+QString spokenName(QWidget* widget) { return accessible(widget)->text(QAccessible::Name); }
 
 // The names of every focusable object below node that a screen reader could land on, by object.
 void collectFocusableNames(QAccessibleInterface* node, QMap<QString, QString>& names)
@@ -38,10 +34,7 @@ void collectFocusableNames(QAccessibleInterface* node, QMap<QString, QString>& n
     }
 }
 
-bool isCaption(const QString& text)
-{
-    return text.endsWith(u':') || text.endsWith(u'：');
-}
+bool isCaption(const QString& text) { return text.endsWith(u':') || text.endsWith(u'：'); }
 
 // The visible words printed for a control on its row: after a tick box, or the caption before a
 // selector.
@@ -70,8 +63,7 @@ QLabel* wordsBeside(const Form1& form, QWidget* control)
 
 } // namespace
 
-class AccessibilityTest : public QObject
-{
+class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ampora::ui::installAppStyle(); }

@@ -23,8 +23,7 @@ using ampora::ui::Form1;
 using ampora::ui::Form3;
 
 // Catches the links the window hands to the desktop instead of opening a browser.
-class LinkCatcher : public QObject
-{
+class LinkCatcher : public QObject {
     Q_OBJECT
 public:
     QList<QUrl> opened;
@@ -32,8 +31,7 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
-class ChromeTest : public QObject
-{
+class ChromeTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -90,13 +88,9 @@ void ChromeTest::init()
     links_.opened.clear();
 }
 
-void ChromeTest::cleanup()
-{
-    form_.reset();
-}
+void ChromeTest::cleanup() { form_.reset(); }
 
-namespace
-{
+namespace {
 
 QList<Form3*> openAboutWindows()
 {
@@ -322,8 +316,7 @@ void ChromeTest::backgroundCoversTheWholeWindow()
                 QFAIL(qPrintable(QString("window colour shows at %1,%2").arg(x).arg(y)));
 }
 
-namespace
-{
+namespace {
 
 // Rightmost column of a label's grab holding the label's own text colour.
 int rightmostInk(QLabel* label, const QColor& ink)

@@ -9,8 +9,7 @@
 
 using ampora::ui::Form1;
 
-class Form1Test : public QObject
-{
+class Form1Test : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ampora::ui::installAppStyle(); }

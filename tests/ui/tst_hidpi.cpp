@@ -15,8 +15,7 @@
 using ampora::ui::ArtWidget;
 using ampora::ui::Form1;
 
-namespace
-{
+namespace {
 
 // Draws the window's art over a region as the art files themselves say, at the given ratio.
 QImage renderArt(const Form1& form, const QRect& region, qreal ratio)
@@ -55,8 +54,7 @@ double meanDifference(const QImage& a, const QImage& b)
 
 } // namespace
 
-class HiDpiTest : public QObject
-{
+class HiDpiTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();

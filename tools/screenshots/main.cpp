@@ -11,8 +11,7 @@
 #include <QScreen>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 void choose(ampora::ui::Form1& form, const char* selector, const char* item)
 {

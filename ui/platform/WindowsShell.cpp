@@ -5,8 +5,7 @@
 
 #include <shellapi.h> // needs <windows.h> first
 
-namespace ampora::platform
-{
+namespace ampora::platform {
 
 void shellOpen(void* window, const char* target)
 {
@@ -24,9 +23,6 @@ void startCaptionDrag(void* window)
                  reinterpret_cast<LPARAM>(&noPosition));
 }
 
-unsigned long windowColour()
-{
-    return GetSysColor(COLOR_WINDOW);
-}
+unsigned long windowColour() { return GetSysColor(COLOR_WINDOW); }
 
 } // namespace ampora::platform

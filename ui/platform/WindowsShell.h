@@ -3,8 +3,7 @@
 // the widget code.
 #pragma once
 
-namespace ampora::platform
-{
+namespace ampora::platform {
 
 // Opens a web address or "mailto:" target (in the ANSI code page) with the user's default program.
 void shellOpen(void* window, const char* target);
