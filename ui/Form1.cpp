@@ -53,6 +53,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     estimateShadow_ = control<QLabel>(QStringLiteral("Labelshadow"));
     loadBar_ = controls_.widget(QStringLiteral("Line1"));
     recommendation_ = control<QLabel>(QStringLiteral("Labeldr"));
+    indexControlsByName();
     fillSelectors();
     connectHandlers();
     setUpKeyboardOrder();
@@ -145,10 +146,18 @@ void Form1::setUpKeyboardOrder()
     }
 }
 
-QComboBox* Form1::selector(std::string_view name) const
+void Form1::indexControlsByName()
 {
-    return controls_.get<QComboBox>(toQString(name));
+    // Handlers name their controls as the catalogue does; look them up without building strings.
+    for (const ControlSpec& spec : mainWindowControls()) {
+        if (spec.kind == ControlKind::Selector)
+            selectors_.emplace(spec.name, control<QComboBox>(QString::fromUtf8(spec.name)));
+        if (spec.kind == ControlKind::TickBox)
+            tickBoxes_.emplace(spec.name, control<QCheckBox>(QString::fromUtf8(spec.name)));
+    }
 }
+
+QComboBox* Form1::selector(std::string_view name) const { return selectors_.at(name); }
 
 std::string Form1::selectedText(std::string_view name) const
 {
@@ -157,7 +166,7 @@ std::string Form1::selectedText(std::string_view name) const
 
 bool Form1::isTicked(std::string_view box) const
 {
-    return control<QCheckBox>(toQString(box))->isChecked();
+    return tickBoxes_.at(box)->isChecked();
 }
 
 void Form1::selectItem(QComboBox* combo, int index)

@@ -12,6 +12,8 @@
 #include <QWidget>
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 class QCheckBox;
 class QComboBox;
@@ -114,6 +116,7 @@ private:
     void linkPressed(const QString& link);
     void linkReleased(const QString& link);
 
+    void indexControlsByName();
     void fillSelectors();
     void connectHandlers();
     void setUpKeyboardOrder();
@@ -128,6 +131,8 @@ private:
     Sheet sheet_;
     FormControls controls_;
     QHash<QComboBox*, void (Form1::*)()> selectorHandlers_;
+    std::unordered_map<std::string_view, QComboBox*> selectors_;
+    std::unordered_map<std::string_view, QCheckBox*> tickBoxes_;
     QPointer<Form3> about_;
     QPoint dragOffset_;
     bool draggingByHand_ = false;
