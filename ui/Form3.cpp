@@ -4,6 +4,8 @@
 #include "ui/Fonts.h"
 #include "ui/Version.h"
 
+#include <QShortcut>
+
 namespace ampora::ui {
 
 namespace {
@@ -39,6 +41,9 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     controls_ = buildForm(this, kControls);
     connect(control<ClickableLabel>(QStringLiteral("Label2")), &ClickableLabel::clicked, this,
             &Form3::Label2_Click);
+    // "确定" takes no focus, so Escape does its work from the keyboard.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &Form3::Label2_Click);
     centreOnScreen(this);
 }
 

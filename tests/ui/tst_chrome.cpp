@@ -48,6 +48,7 @@ private slots:
     void oneAboutWindowHoweverOftenAsked();
     void okClosesTheAboutWindowAndTheNextOneStartsAfresh();
     void aboutTextIsWholeAndReadable();
+    void escapeClosesTheAboutWindow();
     void linksChangeColourAndOpenTheirTarget_data();
     void linksChangeColourAndOpenTheirTarget();
     void glyphsCarryToolTips();
@@ -210,6 +211,16 @@ void ChromeTest::okClosesTheAboutWindowAndTheNextOneStartsAfresh()
     QVERIFY(form_->aboutWindow());
     QCOMPARE(form_->aboutWindow()->control<QPlainTextEdit>("Text1")->verticalScrollBar()->value(),
              0);
+}
+
+void ChromeTest::escapeClosesTheAboutWindow()
+{
+    QTest::mouseClick(FormDriver(*form_).label("labelf4if"), Qt::LeftButton);
+    QPointer<Form3> about = form_->aboutWindow();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, Qt::Key_Escape);
+    QTRY_VERIFY(!about);
+    QVERIFY(form_->isVisible());
 }
 
 void ChromeTest::aboutTextIsWholeAndReadable()
