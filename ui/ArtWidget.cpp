@@ -5,8 +5,8 @@
 
 namespace ampora::ui {
 
-ArtWidget::ArtWidget(const QString& resource, QWidget* parent)
-    : QWidget(parent), resource_(resource), renderer_(resource)
+ArtWidget::ArtWidget(const QString& resource, QSvgRenderer* art, QWidget* parent)
+    : QWidget(parent), resource_(resource), renderer_(art)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -17,7 +17,7 @@ void ArtWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Natural size, never stretched: the art's view box maps one unit to one pixel.
-    renderer_.render(&painter, QRectF(QPointF(0, 0), renderer_.viewBoxF().size()));
+    renderer_->render(&painter, QRectF(QPointF(0, 0), renderer_->viewBoxF().size()));
 }
 
 void ArtWidget::mousePressEvent(QMouseEvent* event)

@@ -1,4 +1,5 @@
 // A picture control drawing vector art at its natural size, so it stays crisp at any scaling.
+// Pictures showing the same art share one parsed renderer, owned by their window.
 #pragma once
 
 #include <QSvgRenderer>
@@ -9,7 +10,7 @@ namespace ampora::ui {
 class ArtWidget : public QWidget {
     Q_OBJECT
 public:
-    ArtWidget(const QString& resource, QWidget* parent);
+    ArtWidget(const QString& resource, QSvgRenderer* art, QWidget* parent);
 
     QString resource() const { return resource_; }
 
@@ -26,7 +27,7 @@ protected:
 
 private:
     QString resource_;
-    QSvgRenderer renderer_;
+    QSvgRenderer* renderer_;
 };
 
 } // namespace ampora::ui

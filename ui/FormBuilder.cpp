@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSvgRenderer>
 
 namespace ampora::ui {
 
@@ -32,10 +33,10 @@ QPalette selectorPalette(QPalette palette)
     const QColor face(64, 64, 64);
     for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
         palette.setColor(role, face);
-    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText}) {
         setBothGroups(palette, role, kWhite);
-    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
         palette.setColor(QPalette::Disabled, role, QColor(150, 150, 150));
+    }
     return palette;
 }
 
@@ -63,12 +64,19 @@ Qt::Alignment labelAlignment(unsigned flags)
     return horizontal | Qt::AlignTop;
 }
 
-QWidget* createControl(QWidget* form, const ControlSpec& spec)
+// Parsed art by resource, so that pictures repeating an icon parse it once.
+using ArtCache = QHash<QString, QSvgRenderer*>;
+
+QWidget* createControl(QWidget* form, const ControlSpec& spec, ArtCache& art)
 {
     const QString text = QString::fromUtf8(spec.text ? spec.text : "");
     switch (spec.kind) {
-    case ControlKind::Picture:
-        return new ArtWidget(text, form);
+    case ControlKind::Picture: {
+        QSvgRenderer*& renderer = art[text];
+        if (!renderer)
+            renderer = new QSvgRenderer(text, form);
+        return new ArtWidget(text, renderer, form);
+    }
     case ControlKind::Label:
     case ControlKind::ClickableLabel: {
         auto* label = spec.kind == ControlKind::ClickableLabel ? new ClickableLabel(text, form)
@@ -173,8 +181,9 @@ FormControls buildForm(QWidget* form, std::span<const ControlSpec> controls,
 {
     FormControls built;
     QList<QWidget*> onTop;
+    ArtCache art;
     for (const auto& spec : controls) {
-        QWidget* control = createControl(form, spec);
+        QWidget* control = createControl(form, spec, art);
         control->setObjectName(QString::fromUtf8(spec.name));
         control->setGeometry(pixelRect(spec));
         // Controls in the window's own font inherit it; a font of their own costs start-up time.
