@@ -4,17 +4,9 @@
 
 namespace ampora {
 
-const CountedDevice* countedDeviceFor(std::string_view selector)
+void writeDeviceCount(Sheet& sheet, const CountedDevice& devices, std::string_view count)
 {
-    for (const auto& device : kCountedDevices)
-        if (device.selector == selector)
-            return &device;
-    return nullptr;
-}
-
-void writeDeviceCount(Sheet& sheet, const CountedDevice& device, std::string_view count)
-{
-    sheet.write(device.slot, parseNumber(count) * device.wattsPerDevice);
+    sheet.write(devices.slot, parseNumber(count) * devices.wattsPerDevice);
 }
 
 } // namespace ampora

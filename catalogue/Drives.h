@@ -20,13 +20,12 @@ inline constexpr std::array<CatalogueEntry, 6> kDrives{{
 }};
 
 struct DriveBay {
-    std::string_view selector;
     std::string_view heading; // first item, naming the bay rather than a drive
     Slot slot;
 };
 
-inline constexpr DriveBay kDriveBay1{"Combo11", "可选件 #1", Slot::Optical1Watts};
-inline constexpr DriveBay kDriveBay2{"Combo8", "可选件 #2", Slot::Optical2Watts};
+inline constexpr DriveBay kDriveBay1{"可选件 #1", Slot::Optical1Watts};
+inline constexpr DriveBay kDriveBay2{"可选件 #2", Slot::Optical2Watts};
 
 // The bay's heading followed by the drive table.
 std::vector<std::string> driveItems(const DriveBay& bay);

@@ -17,6 +17,7 @@ inline constexpr std::array<CatalogueEntry, 6> kMemoryTypes{{
     {"RAMBUS RDRAM", "10"},
 }};
 
-inline constexpr int kLastMemoryModuleCount = 8;
+inline constexpr std::array<std::string_view, 9> kMemoryModuleCounts{"0", "1", "2", "3", "4",
+                                                                     "5", "6", "7", "8"};
 
 } // namespace ampora

@@ -7,15 +7,23 @@
 
 namespace ampora {
 
-const ProductRow kProcessorRow{
-    "Combo1",           "Combo2",       "Combooc",      kProcessors,
-    Slot::CpuUnitWatts, Slot::CpuCount, Slot::CpuWatts, Slot::CpuOverclockWatts};
-const ProductRow kMemoryRow{
-    "Combo5",           "Combo4",       "Combo120",     kMemoryTypes,
-    Slot::RamUnitWatts, Slot::RamCount, Slot::RamWatts, Slot::RamOverclockWatts};
-const ProductRow kGraphicsRow{
-    "Combo6",           "Combo7",       "Combo170",     kGraphicsCards,
-    Slot::GpuUnitWatts, Slot::GpuCount, Slot::GpuWatts, Slot::GpuOverclockWatts};
+const ProductRow kProcessorRow{kProcessors,    kProcessorCounts, Slot::CpuUnitWatts,
+                               Slot::CpuCount, Slot::CpuWatts,   Slot::CpuOverclockWatts};
+const ProductRow kMemoryRow{kMemoryTypes,   kMemoryModuleCounts, Slot::RamUnitWatts,
+                            Slot::RamCount, Slot::RamWatts,      Slot::RamOverclockWatts};
+const ProductRow kGraphicsRow{kGraphicsCards, kGraphicsCardCounts, Slot::GpuUnitWatts,
+                              Slot::GpuCount, Slot::GpuWatts,      Slot::GpuOverclockWatts};
+
+namespace {
+
+// Row watts = unit watts x count, then the overclock watts from them.
+void updateRowTotals(Sheet& sheet, const ProductRow& row, std::string_view percentage)
+{
+    sheet.write(row.watts, sheet.value(row.unitWatts) * sheet.value(row.count));
+    applyOverclock(sheet, row, percentage);
+}
+
+} // namespace
 
 void chooseModel(Sheet& sheet, const ProductRow& row, std::string_view model,
                  std::string_view percentage)
@@ -30,12 +38,6 @@ void chooseCount(Sheet& sheet, const ProductRow& row, std::string_view count,
 {
     sheet.writeLiteral(row.count, count);
     updateRowTotals(sheet, row, percentage);
-}
-
-void updateRowTotals(Sheet& sheet, const ProductRow& row, std::string_view percentage)
-{
-    sheet.write(row.watts, sheet.value(row.unitWatts) * sheet.value(row.count));
-    applyOverclock(sheet, row, percentage);
 }
 
 void applyOverclock(Sheet& sheet, const ProductRow& row, std::string_view percentage)

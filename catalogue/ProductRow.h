@@ -5,15 +5,17 @@
 #include "catalogue/CatalogueTable.h"
 #include "core/Sheet.h"
 
+#include <span>
 #include <string_view>
 
 namespace ampora {
 
+// The overclock percentages run from "0" to this.
+inline constexpr int kLastOverclockPercentage = 100;
+
 struct ProductRow {
-    std::string_view modelSelector;
-    std::string_view countSelector;
-    std::string_view percentageSelector;
     CatalogueTable models;
+    std::span<const std::string_view> counts; // the count selector's items
     Slot unitWatts;
     Slot count;
     Slot watts;
@@ -30,8 +32,6 @@ void chooseModel(Sheet& sheet, const ProductRow& row, std::string_view model,
 // A count was picked: the count item's text, then the row totals.
 void chooseCount(Sheet& sheet, const ProductRow& row, std::string_view count,
                  std::string_view percentage);
-// Row watts = unit watts x count, then the overclock watts from them.
-void updateRowTotals(Sheet& sheet, const ProductRow& row, std::string_view percentage);
 // Overclock watts = row watts x percentage / 100, unrounded.
 void applyOverclock(Sheet& sheet, const ProductRow& row, std::string_view percentage);
 

@@ -15,7 +15,8 @@ inline constexpr double kUsbAllowanceWatts = 10;
 inline constexpr double kFirewireAllowanceWatts = 20;
 inline constexpr double kRecommendationThresholdWatts = 75;
 
-// The summed slots in the exact order they are added (the order matters for rounding).
+// The summed slots in the exact order they are added (the order matters for rounding). Every
+// other slot is an input of a product or the graphics total, and never enters the sum.
 inline constexpr std::array<Slot, 23> kSummationOrder{
     Slot::RamOverclockWatts, Slot::GpuOverclockWatts, Slot::CpuWatts,         Slot::RamWatts,
     Slot::CpuOverclockWatts, Slot::WaterCoolerWatts,  Slot::GpuWatts,         Slot::Optical2Watts,
@@ -25,19 +26,31 @@ inline constexpr std::array<Slot, 23> kSummationOrder{
     Slot::HardDiskWatts,     Slot::UsbWatts,          Slot::FirewireWatts,
 };
 
-enum class LoadBand : std::uint8_t { White, Cyan, Green, Yellow, Orange, Red };
-
 struct Rgb {
     std::uint8_t red, green, blue;
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-Rgb bandColour(LoadBand band);
-LoadBand loadBandFor(double watts);
+// The load bar takes the colour of the highest band whose lower limit the estimate reaches.
+struct LoadBand {
+    double fromWatts;
+    Rgb colour;
+};
+
+inline constexpr std::array<LoadBand, 6> kLoadBands{{
+    {0, {255, 255, 255}},
+    {200, {0, 255, 255}},
+    {300, {0, 255, 0}},
+    {400, {255, 255, 0}},
+    {500, {255, 128, 0}},
+    {600, {255, 0, 0}},
+}};
+
+Rgb loadBarColour(double watts);
 
 struct Estimate {
     std::string caption;      // what the big digits and their shadow show
-    LoadBand band;            // colour of the load bar
+    Rgb loadBar;              // colour of the load bar
     bool dualRailRecommended; // graphics load (overclock included) reaches the threshold
 };
 

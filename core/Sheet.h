@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,20 +44,7 @@ enum class Slot : std::uint8_t {
     FirewireWatts,
 };
 
-inline constexpr std::size_t kSlotCount = 30;
-
-struct SlotInfo {
-    Slot slot;
-    std::string_view role;  // name used throughout the code, e.g. "CpuWatts"
-    std::string_view field; // name of the window field that holds it, e.g. "Text18"
-    bool summed;            // whether Recalculate adds it into the estimate
-};
-
-// Every slot in declaration order.
-const std::array<SlotInfo, kSlotCount>& allSlots();
-const SlotInfo& slotInfo(Slot slot);
-std::optional<Slot> slotByRole(std::string_view role);
-std::optional<Slot> slotByField(std::string_view field);
+inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::FirewireWatts) + 1;
 
 class Sheet {
 public:

@@ -1,28 +1,24 @@
 #include "ui/Form1.h"
 
+#include "catalogue/AddInCards.h"
 #include "catalogue/CountedDevices.h"
 #include "catalogue/Drives.h"
-#include "catalogue/Graphics.h"
-#include "catalogue/Memory.h"
-#include "catalogue/Processors.h"
 #include "catalogue/ProductRow.h"
-#include "core/AddInCards.h"
-#include "core/LoadStep.h"
 #include "core/Recalculate.h"
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesktopShell.h"
 #include "ui/Fonts.h"
-#include "ui/Form3.h"
 #include "ui/Links.h"
 #include "ui/MainWindowLayout.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 
 // Data flow: every selector and tick box is wired below to its handler; a handler reads its own
-// control, writes its slots of the sheet through the catalogue or core, and calls Recalculate
+// control, writes its slots of the sheet through the catalogue, and calls Recalculate
 // (Command1_Click), which alone writes the estimate labels, the load bar and the recommendation.
 
 namespace ampora::ui {
@@ -34,10 +30,37 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::string selectedText(const QComboBox* selector)
+{
+    return selector->currentText().toStdString();
+}
+
 void fill(QComboBox* selector, const auto& items)
 {
     for (const auto& item : items)
         selector->addItem(toQString(item));
+}
+
+// Selects an item from code. The change signal runs the selector's handler before this returns,
+// even when the item was already selected, as every pick from code must.
+void selectItem(QComboBox* selector, int index)
+{
+    if (selector->currentIndex() == index) {
+        const QSignalBlocker quiet(selector);
+        selector->setCurrentIndex(-1);
+    }
+    selector->setCurrentIndex(index);
+}
+
+void setUpKeyboardOrder(const FormControls& controls)
+{
+    QWidget* previous = nullptr;
+    for (const char* name : mainWindowTabOrder()) {
+        QWidget* next = controls.get(name);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 } // namespace
@@ -48,16 +71,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg")));
     setFont(formFont(8.25));
 
-    controls_ = buildForm(this, mainWindowControls(), mainWindowLines());
-    estimate_ = control<QLabel>(QStringLiteral("Label4"));
-    estimateShadow_ = control<QLabel>(QStringLiteral("Labelshadow"));
-    loadBar_ = controls_.widget(QStringLiteral("Line1"));
-    recommendation_ = control<QLabel>(QStringLiteral("Labeldr"));
-    indexControlsByName();
+    const FormControls built = buildForm(this, mainWindowControls(), mainWindowLines());
+    controls_ = bindMainWindowControls(built);
     fillSelectors();
     connectHandlers();
-    setUpKeyboardOrder();
-    Form_Load();
+    setUpKeyboardOrder(built);
     centreOnScreen(this);
 }
 
@@ -72,241 +90,199 @@ Form1::~Form1()
 
 void Form1::fillSelectors()
 {
-    for (const ProductRow* row : {&kProcessorRow, &kMemoryRow, &kGraphicsRow}) {
-        fill(selector(row->modelSelector), itemTexts(row->models));
-        fill(selector(row->percentageSelector), numberedItems(100));
+    for (const ProductRowControls* row :
+         {&controls_.processor, &controls_.memory, &controls_.graphics}) {
+        fill(row->model, itemTexts(row->row->models));
+        fill(row->count, row->row->counts);
+        fill(row->percentage, numberedItems(kLastOverclockPercentage));
     }
-    fill(selector(kProcessorRow.countSelector), kProcessorCounts);
-    fill(selector(kMemoryRow.countSelector), numberedItems(kLastMemoryModuleCount));
-    fill(selector(kGraphicsRow.countSelector), kGraphicsCardCounts);
-    for (const DriveBay* bay : {&kDriveBay1, &kDriveBay2})
-        fill(selector(bay->selector), driveItems(*bay));
-    for (const CountedDevice& device : kCountedDevices)
-        fill(selector(device.selector), numberedItems(device.lastCount));
+    for (const DriveBayControl* drive : {&controls_.drive1, &controls_.drive2})
+        fill(drive->selector, driveItems(*drive->bay));
+    for (const DeviceCountControl* device :
+         {&controls_.caseFans, &controls_.caseLights, &controls_.cardReaders,
+          &controls_.floppyDrives, &controls_.hardDisks, &controls_.otherPciCards,
+          &controls_.usb.devices, &controls_.firewire.devices})
+        fill(device->count, numberedItems(device->devices->lastCount));
 }
 
 void Form1::connectHandlers()
 {
     using Handler = void (Form1::*)();
-    static const std::pair<const char*, Handler> selectorHandlers[] = {
-        {"Combo1", &Form1::Combo1_Click},     {"Combo2", &Form1::Combo2_Click},
-        {"Combo5", &Form1::Combo5_Click},     {"Combo4", &Form1::Combo4_Click},
-        {"Combo6", &Form1::Combo6_Click},     {"Combo7", &Form1::Combo7_Click},
-        {"Combo11", &Form1::Combo11_Click},   {"Combo8", &Form1::Combo8_Click},
-        {"Combo9", &Form1::Combo9_Click},     {"Combo10", &Form1::Combo10_Click},
-        {"Combo13", &Form1::Combo13_Click},   {"Combo14", &Form1::Combo14_Click},
-        {"Combo3", &Form1::Combo3_Click},     {"Combo18", &Form1::Combo18_Click},
-        {"Combo15", &Form1::Combo15_Click},   {"Combo16", &Form1::Combo16_Click},
-        {"Combooc", &Form1::Combooc_Click},   {"Combo120", &Form1::Combo120_Click},
-        {"Combo170", &Form1::Combo170_Click},
+    const MainWindowControls& c = controls_;
+    const std::pair<QComboBox*, Handler> selectors[] = {
+        {c.processor.model, &Form1::Combo1_Click},
+        {c.processor.count, &Form1::Combo2_Click},
+        {c.memory.model, &Form1::Combo5_Click},
+        {c.memory.count, &Form1::Combo4_Click},
+        {c.graphics.model, &Form1::Combo6_Click},
+        {c.graphics.count, &Form1::Combo7_Click},
+        {c.drive1.selector, &Form1::Combo11_Click},
+        {c.drive2.selector, &Form1::Combo8_Click},
+        {c.caseFans.count, &Form1::Combo9_Click},
+        {c.caseLights.count, &Form1::Combo10_Click},
+        {c.cardReaders.count, &Form1::Combo13_Click},
+        {c.floppyDrives.count, &Form1::Combo14_Click},
+        {c.hardDisks.count, &Form1::Combo3_Click},
+        {c.otherPciCards.count, &Form1::Combo18_Click},
+        {c.usb.devices.count, &Form1::Combo15_Click},
+        {c.firewire.devices.count, &Form1::Combo16_Click},
+        {c.processor.percentage, &Form1::Combooc_Click},
+        {c.memory.percentage, &Form1::Combo120_Click},
+        {c.graphics.percentage, &Form1::Combo170_Click},
     };
-    for (const auto& [name, handler] : selectorHandlers) {
-        QComboBox* combo = selector(name);
-        selectorHandlers_.insert(combo, handler);
-        connect(combo, &QComboBox::currentIndexChanged, this, handler);
-    }
-    static const std::pair<const char*, Handler> tickBoxHandlers[] = {
-        {"Check1", &Form1::Check1_Click}, {"Check2", &Form1::Check2_Click},
-        {"Check3", &Form1::Check3_Click}, {"Check4", &Form1::Check4_Click},
-        {"Check5", &Form1::Check5_Click}, {"Check8", &Form1::Check8_Click},
-        {"Check7", &Form1::Check7_Click}, {"Check6", &Form1::Check6_Click},
-        {"Check9", &Form1::Check9_Click}, {"Check10", &Form1::Check10_Click},
+    for (const auto& [selector, handler] : selectors)
+        connect(selector, &QComboBox::currentIndexChanged, this, handler);
+    const std::pair<QCheckBox*, Handler> boxes[] = {
+        {c.modem.box, &Form1::Check1_Click},       {c.networkCard.box, &Form1::Check2_Click},
+        {c.soundCard.box, &Form1::Check3_Click},   {c.frontAudioPanel.box, &Form1::Check4_Click},
+        {c.scsiCard.box, &Form1::Check5_Click},    {c.tvTuner.box, &Form1::Check8_Click},
+        {c.waterCooler.box, &Form1::Check7_Click}, {c.usb.box, &Form1::Check6_Click},
+        {c.firewire.box, &Form1::Check9_Click},    {c.overclock, &Form1::Check10_Click},
     };
-    for (const auto& [name, handler] : tickBoxHandlers)
-        connect(control<QCheckBox>(QString::fromUtf8(name)), &QCheckBox::toggled, this, handler);
-
-    static const std::pair<const char*, Handler> labelHandlers[] = {
-        {"Label7", &Form1::Label7_Click},       {"Label822", &Form1::Label822_Click},
-        {"labelf4if", &Form1::labelf4if_Click}, {"Label1L", &Form1::Label1L_Click},
-        {"Label2l", &Form1::Label2l_Click},
+    for (const auto& [box, handler] : boxes)
+        connect(box, &QCheckBox::toggled, this, handler);
+    const std::pair<ClickableLabel*, Handler> clicks[] = {
+        {c.chrome.close, &Form1::Label7_Click},     {c.chrome.help, &Form1::Label822_Click},
+        {c.chrome.about, &Form1::labelf4if_Click},  {c.chrome.website, &Form1::Label1L_Click},
+        {c.chrome.feedback, &Form1::Label2l_Click},
     };
-    for (const auto& [name, handler] : labelHandlers)
-        connect(control<ClickableLabel>(QString::fromUtf8(name)), &ClickableLabel::clicked, this,
-                handler);
-    auto* website = control<ClickableLabel>(QStringLiteral("Label1L"));
-    connect(website, &ClickableLabel::pressed, this, &Form1::Label1L_MouseDown);
-    connect(website, &ClickableLabel::released, this, &Form1::Label1L_MouseUp);
-    auto* feedback = control<ClickableLabel>(QStringLiteral("Label2l"));
-    connect(feedback, &ClickableLabel::pressed, this, &Form1::Label2l_MouseDown);
-    connect(feedback, &ClickableLabel::released, this, &Form1::Label2l_MouseUp);
-
-    auto* background = control<ArtWidget>(QStringLiteral("Image2"));
-    connect(background, &ArtWidget::pressed, this, &Form1::Image2_MouseDown);
-    connect(background, &ArtWidget::dragged, this, &Form1::Image2_Drag);
+    for (const auto& [label, handler] : clicks)
+        connect(label, &ClickableLabel::clicked, this, handler);
+    connect(c.chrome.website, &ClickableLabel::pressed, this, &Form1::Label1L_MouseDown);
+    connect(c.chrome.website, &ClickableLabel::released, this, &Form1::Label1L_MouseUp);
+    connect(c.chrome.feedback, &ClickableLabel::pressed, this, &Form1::Label2l_MouseDown);
+    connect(c.chrome.feedback, &ClickableLabel::released, this, &Form1::Label2l_MouseUp);
+    connect(c.chrome.background, &ArtWidget::pressed, this, &Form1::Image2_MouseDown);
+    connect(c.chrome.background, &ArtWidget::dragged, this, &Form1::Image2_Drag);
 }
 
-void Form1::setUpKeyboardOrder()
+void Form1::showEvent(QShowEvent* event)
 {
-    QWidget* previous = nullptr;
-    for (const char* name : mainWindowTabOrder()) {
-        QWidget* next = controls_.widget(QString::fromUtf8(name));
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
+    // The load step runs once, before the window first shows.
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
     }
-}
-
-void Form1::indexControlsByName()
-{
-    // Handlers name their controls as the catalogue does; look them up without building strings.
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (spec.kind == ControlKind::Selector)
-            selectors_.emplace(spec.name, control<QComboBox>(QString::fromUtf8(spec.name)));
-        if (spec.kind == ControlKind::TickBox)
-            tickBoxes_.emplace(spec.name, control<QCheckBox>(QString::fromUtf8(spec.name)));
-    }
-}
-
-QComboBox* Form1::selector(std::string_view name) const { return selectors_.at(name); }
-
-std::string Form1::selectedText(std::string_view name) const
-{
-    return selector(name)->currentText().toStdString();
-}
-
-bool Form1::isTicked(std::string_view box) const
-{
-    return tickBoxes_.at(box)->isChecked();
-}
-
-void Form1::selectItem(QComboBox* combo, int index)
-{
-    if (combo->currentIndex() != index)
-        combo->setCurrentIndex(index); // the change signal runs the handler synchronously
-    else
-        (this->*selectorHandlers_.value(combo))();
+    QWidget::showEvent(event);
 }
 
 void Form1::Form_Load()
 {
-    for (std::string_view name : kLoadOrder)
-        selectItem(selector(name), 0);
+    for (QComboBox* selector : controls_.loadOrder)
+        selectItem(selector, 0);
     sheet_.writeLiteral(Slot::OtherPciWatts, "0");
-    estimate_->setText(QStringLiteral("0"));
+    controls_.estimate.digits->setText(QStringLiteral("0"));
 }
 
 void Form1::Command1_Click()
 {
+    const EstimateDisplay& display = controls_.estimate;
     const Estimate estimate =
-        recalculate(sheet_, isTicked(kUsbGroup.switchBox), isTicked(kFirewireGroup.switchBox));
-    estimate_->setText(toQString(estimate.caption));
-    const Rgb colour = bandColour(estimate.band);
-    setLineColour(loadBar_, QColor(colour.red, colour.green, colour.blue));
-    recommendation_->setEnabled(estimate.dualRailRecommended);
-    estimateShadow_->setText(estimate_->text());
-    ++recalculations_;
-    emit estimateChanged(estimate_->text());
+        recalculate(sheet_, controls_.usb.box->isChecked(), controls_.firewire.box->isChecked());
+    display.digits->setText(toQString(estimate.caption));
+    const Rgb bar = estimate.loadBar;
+    setLineColour(display.loadBar, QColor(bar.red, bar.green, bar.blue));
+    display.recommendation->setEnabled(estimate.dualRailRecommended);
+    display.shadow->setText(display.digits->text());
+    emit estimateChanged(display.digits->text());
 }
 
 // --- Processor, memory and graphics rows ---------------------------------------------------
 
-void Form1::modelChosen(const ProductRow& row)
+void Form1::modelChosen(const ProductRowControls& row)
 {
-    chooseModel(sheet_, row, selectedText(row.modelSelector), selectedText(row.percentageSelector));
+    chooseModel(sheet_, *row.row, selectedText(row.model), selectedText(row.percentage));
     Command1_Click();
 }
 
-void Form1::countChosen(const ProductRow& row)
+void Form1::countChosen(const ProductRowControls& row)
 {
-    chooseCount(sheet_, row, selectedText(row.countSelector), selectedText(row.percentageSelector));
+    chooseCount(sheet_, *row.row, selectedText(row.count), selectedText(row.percentage));
     Command1_Click();
 }
 
-void Form1::percentageChosen(const ProductRow& row)
+void Form1::percentageChosen(const ProductRowControls& row)
 {
-    applyOverclock(sheet_, row, selectedText(row.percentageSelector));
+    applyOverclock(sheet_, *row.row, selectedText(row.percentage));
     Command1_Click();
 }
 
-void Form1::Combo1_Click() { modelChosen(kProcessorRow); }
-void Form1::Combo2_Click() { countChosen(kProcessorRow); }
-void Form1::Combo5_Click() { modelChosen(kMemoryRow); }
-void Form1::Combo4_Click() { countChosen(kMemoryRow); }
-void Form1::Combo6_Click() { modelChosen(kGraphicsRow); }
-void Form1::Combo7_Click() { countChosen(kGraphicsRow); }
-void Form1::Combooc_Click() { percentageChosen(kProcessorRow); }
-void Form1::Combo120_Click() { percentageChosen(kMemoryRow); }
-void Form1::Combo170_Click() { percentageChosen(kGraphicsRow); }
+void Form1::Combo1_Click() { modelChosen(controls_.processor); }
+void Form1::Combo2_Click() { countChosen(controls_.processor); }
+void Form1::Combo5_Click() { modelChosen(controls_.memory); }
+void Form1::Combo4_Click() { countChosen(controls_.memory); }
+void Form1::Combo6_Click() { modelChosen(controls_.graphics); }
+void Form1::Combo7_Click() { countChosen(controls_.graphics); }
+void Form1::Combooc_Click() { percentageChosen(controls_.processor); }
+void Form1::Combo120_Click() { percentageChosen(controls_.memory); }
+void Form1::Combo170_Click() { percentageChosen(controls_.graphics); }
 
 // --- Drives and counted devices -------------------------------------------------------------
 
-void Form1::driveChosen(const DriveBay& bay)
+void Form1::driveChosen(const DriveBayControl& drive)
 {
-    chooseDrive(sheet_, bay, selectedText(bay.selector));
+    chooseDrive(sheet_, *drive.bay, selectedText(drive.selector));
     Command1_Click();
 }
 
-void Form1::deviceCountChosen(const char* name)
+void Form1::deviceCountChosen(const DeviceCountControl& devices)
 {
-    writeDeviceCount(sheet_, *countedDeviceFor(name), selectedText(name));
+    writeDeviceCount(sheet_, *devices.devices, selectedText(devices.count));
     Command1_Click();
 }
 
-void Form1::busSwitchToggled(const BusGroup& group)
+void Form1::busSwitchToggled(const BusSwitchControl& bus)
 {
-    QComboBox* count = selector(group.countSelector);
-    count->setEnabled(isTicked(group.switchBox));
+    const DeviceCountControl& devices = bus.devices;
+    devices.count->setEnabled(bus.box->isChecked());
     // A cleared switch leaves nothing behind, and a fresh tick starts from no devices.
-    selectItem(count, 0);
-    writeDeviceCount(sheet_, *countedDeviceFor(group.countSelector),
-                     selectedText(group.countSelector));
+    selectItem(devices.count, 0);
+    writeDeviceCount(sheet_, *devices.devices, selectedText(devices.count));
     Command1_Click();
 }
 
-void Form1::Combo11_Click() { driveChosen(kDriveBay1); }
-void Form1::Combo8_Click() { driveChosen(kDriveBay2); }
-void Form1::Combo9_Click() { deviceCountChosen("Combo9"); }
-void Form1::Combo10_Click() { deviceCountChosen("Combo10"); }
-void Form1::Combo13_Click() { deviceCountChosen("Combo13"); }
-void Form1::Combo14_Click() { deviceCountChosen("Combo14"); }
-void Form1::Combo3_Click() { deviceCountChosen("Combo3"); }
-void Form1::Combo18_Click() { deviceCountChosen("Combo18"); }
-void Form1::Combo15_Click() { deviceCountChosen("Combo15"); }
-void Form1::Combo16_Click() { deviceCountChosen("Combo16"); }
-void Form1::Check6_Click() { busSwitchToggled(kUsbGroup); }
-void Form1::Check9_Click() { busSwitchToggled(kFirewireGroup); }
+void Form1::Combo11_Click() { driveChosen(controls_.drive1); }
+void Form1::Combo8_Click() { driveChosen(controls_.drive2); }
+void Form1::Combo9_Click() { deviceCountChosen(controls_.caseFans); }
+void Form1::Combo10_Click() { deviceCountChosen(controls_.caseLights); }
+void Form1::Combo13_Click() { deviceCountChosen(controls_.cardReaders); }
+void Form1::Combo14_Click() { deviceCountChosen(controls_.floppyDrives); }
+void Form1::Combo3_Click() { deviceCountChosen(controls_.hardDisks); }
+void Form1::Combo18_Click() { deviceCountChosen(controls_.otherPciCards); }
+void Form1::Combo15_Click() { deviceCountChosen(controls_.usb.devices); }
+void Form1::Combo16_Click() { deviceCountChosen(controls_.firewire.devices); }
+void Form1::Check6_Click() { busSwitchToggled(controls_.usb); }
+void Form1::Check9_Click() { busSwitchToggled(controls_.firewire); }
 
 // --- Add-in cards ----------------------------------------------------------------------------
 
-void Form1::addInCardToggled(const char* box)
+void Form1::addInCardToggled(const AddInCardControl& card)
 {
-    applyAddInCard(sheet_, *addInCardFor(box), isTicked(box));
+    applyAddInCard(sheet_, *card.card, card.box->isChecked());
     Command1_Click();
 }
 
-void Form1::Check1_Click() { addInCardToggled("Check1"); }
-void Form1::Check2_Click() { addInCardToggled("Check2"); }
-void Form1::Check3_Click() { addInCardToggled("Check3"); }
-void Form1::Check4_Click() { addInCardToggled("Check4"); }
-void Form1::Check5_Click() { addInCardToggled("Check5"); }
-void Form1::Check8_Click() { addInCardToggled("Check8"); }
-void Form1::Check7_Click() { addInCardToggled("Check7"); }
+void Form1::Check1_Click() { addInCardToggled(controls_.modem); }
+void Form1::Check2_Click() { addInCardToggled(controls_.networkCard); }
+void Form1::Check3_Click() { addInCardToggled(controls_.soundCard); }
+void Form1::Check4_Click() { addInCardToggled(controls_.frontAudioPanel); }
+void Form1::Check5_Click() { addInCardToggled(controls_.scsiCard); }
+void Form1::Check8_Click() { addInCardToggled(controls_.tvTuner); }
+void Form1::Check7_Click() { addInCardToggled(controls_.waterCooler); }
 
 // --- Overclock switch ------------------------------------------------------------------------
 
 void Form1::Check10_Click()
 {
-    static const char* const percentages[] = {"Combooc", "Combo120", "Combo170"};
-    static const char* const pictures[] = {"Image22", "Image23", "Image24"};
-    static const char* const rowLabels[] = {"Label6322", "Label9", "Label18"};
-    const bool on = isTicked("Check10");
-    if (on) {
-        for (const char* name : percentages)
-            selector(name)->setEnabled(true);
-        for (const char* name : pictures)
-            controls_.widget(QString::fromUtf8(name))->show();
-        for (const char* name : rowLabels)
-            controls_.widget(QString::fromUtf8(name))->setEnabled(true);
-    } else {
-        for (const char* name : pictures)
-            controls_.widget(QString::fromUtf8(name))->hide();
-        for (const char* name : percentages)
-            selector(name)->setEnabled(false);
-        // Clearing discards the percentages; each reset recomputes its row at once.
-        for (const char* name : percentages)
-            selectItem(selector(name), 0);
-        for (const char* name : rowLabels)
-            controls_.widget(QString::fromUtf8(name))->setEnabled(false);
+    const bool on = controls_.overclock->isChecked();
+    for (const ProductRowControls* row :
+         {&controls_.processor, &controls_.memory, &controls_.graphics}) {
+        row->overclockPicture->setVisible(on);
+        row->percentage->setEnabled(on);
+        // Clearing discards the percentage; the reset recomputes the row at once.
+        if (!on)
+            selectItem(row->percentage, 0);
+        row->overclockLabel->setEnabled(on);
     }
     Command1_Click();
 }
@@ -347,21 +323,12 @@ void Form1::showAbout()
 void Form1::Label822_Click() { showAbout(); }
 void Form1::labelf4if_Click() { showAbout(); }
 
-void Form1::linkPressed(const QString& link)
-{
-    setTextColour(controls_.widget(link), kLinkPressedColour);
-}
-
-void Form1::linkReleased(const QString& link)
-{
-    setTextColour(controls_.widget(link), systemWindowColour());
-}
-
-void Form1::Label1L_MouseDown() { linkPressed(QStringLiteral("Label1L")); }
-void Form1::Label1L_MouseUp() { linkReleased(QStringLiteral("Label1L")); }
+// A link label turns cyan while pressed and takes the system window colour on release.
+void Form1::Label1L_MouseDown() { setTextColour(controls_.chrome.website, kLinkPressedColour); }
+void Form1::Label1L_MouseUp() { setTextColour(controls_.chrome.website, systemWindowColour()); }
 void Form1::Label1L_Click() { openTarget(this, QString::fromUtf8(kWebsiteTarget)); }
-void Form1::Label2l_MouseDown() { linkPressed(QStringLiteral("Label2l")); }
-void Form1::Label2l_MouseUp() { linkReleased(QStringLiteral("Label2l")); }
+void Form1::Label2l_MouseDown() { setTextColour(controls_.chrome.feedback, kLinkPressedColour); }
+void Form1::Label2l_MouseUp() { setTextColour(controls_.chrome.feedback, systemWindowColour()); }
 void Form1::Label2l_Click() { openTarget(this, QString::fromUtf8(kFeedbackTarget)); }
 
 } // namespace ampora::ui

@@ -1,29 +1,14 @@
 // The main window: every selector and tick box of the machine, the estimate display and the
 // window's own chrome. Handlers carry the names of their control and event; each reads its
-// control, lets the catalogue or core write the sheet, and ends with one Recalculate.
+// control, lets the catalogue write the sheet, and ends with one Recalculate.
 #pragma once
 
 #include "core/Sheet.h"
 #include "ui/Form3.h"
-#include "ui/FormBuilder.h"
+#include "ui/MainWindowControls.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
-
-#include <string>
-#include <string_view>
-#include <unordered_map>
-
-class QCheckBox;
-class QComboBox;
-class QLabel;
-
-namespace ampora {
-struct ProductRow;
-struct DriveBay;
-struct BusGroup;
-} // namespace ampora
 
 namespace ampora::ui {
 
@@ -33,25 +18,18 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    const Sheet& sheet() const { return sheet_; }
-    // How many times Recalculate has run since the window was created.
-    int recalculationCount() const { return recalculations_; }
-    // The About window while it is open.
-    Form3* aboutWindow() const { return about_; }
-
-    template <typename T> T* control(const QString& name) const { return controls_.get<T>(name); }
-
-    // Recalculate: the sheet and the bus switches into the estimate display.
-    void Command1_Click();
-
 signals:
+    // Recalculate has run; the caption is what the big digits show now.
     void estimateChanged(const QString& caption);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
+    // Recalculate: the sheet and the bus switches into the estimate display.
+    void Command1_Click();
 
     // Processor row.
     void Combo1_Click();
@@ -104,44 +82,24 @@ private:
     void Label2l_Click();
 
     // The shared shapes behind the handlers above.
-    void modelChosen(const ProductRow& row);
-    void countChosen(const ProductRow& row);
-    void percentageChosen(const ProductRow& row);
-    void driveChosen(const DriveBay& bay);
-    void deviceCountChosen(const char* selector);
-    void busSwitchToggled(const BusGroup& group);
-    void addInCardToggled(const char* box);
+    void modelChosen(const ProductRowControls& row);
+    void countChosen(const ProductRowControls& row);
+    void percentageChosen(const ProductRowControls& row);
+    void driveChosen(const DriveBayControl& bay);
+    void deviceCountChosen(const DeviceCountControl& devices);
+    void busSwitchToggled(const BusSwitchControl& bus);
+    void addInCardToggled(const AddInCardControl& card);
     void showAbout();
-    // A link label turns cyan while pressed and takes the system window colour on release.
-    void linkPressed(const QString& link);
-    void linkReleased(const QString& link);
 
-    void indexControlsByName();
     void fillSelectors();
     void connectHandlers();
-    void setUpKeyboardOrder();
-
-    QComboBox* selector(std::string_view name) const;
-    std::string selectedText(std::string_view name) const;
-    bool isTicked(std::string_view box) const;
-    // Selects an item from code and runs the selector's handler once, before returning,
-    // even when the item was already selected.
-    void selectItem(QComboBox* selector, int index);
 
     Sheet sheet_;
-    FormControls controls_;
-    QHash<QComboBox*, void (Form1::*)()> selectorHandlers_;
-    std::unordered_map<std::string_view, QComboBox*> selectors_;
-    std::unordered_map<std::string_view, QCheckBox*> tickBoxes_;
+    MainWindowControls controls_;
     QPointer<Form3> about_;
     QPoint dragOffset_;
     bool draggingByHand_ = false;
-    int recalculations_ = 0;
-    // What Recalculate writes: the big digits, their shadow, the load bar, the recommendation.
-    QLabel* estimate_ = nullptr;
-    QLabel* estimateShadow_ = nullptr;
-    QWidget* loadBar_ = nullptr;
-    QLabel* recommendation_ = nullptr;
+    bool loaded_ = false;
 };
 
 } // namespace ampora::ui

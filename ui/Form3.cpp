@@ -2,6 +2,7 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
+#include "ui/FormBuilder.h"
 #include "ui/Version.h"
 
 #include <QShortcut>
@@ -18,10 +19,12 @@ constexpr const char* kAboutText =
     "均不对使用该软件而可能导致的物理影响、设备损坏及其他任何风险负责。"
     "我们不对其提供准确性、完整性、及时性或有效性的担保。使用者风险自负。";
 
+constexpr QSize kAboutWindowSize{165, 312};
+
 using K = ControlKind;
 
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg", 0},
     {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 " AMPORA_VERSION, 9.75},
     {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", 9.75},
@@ -34,12 +37,12 @@ const ControlSpec kControls[] = {
 
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("Form3"), {165, 312});
+    setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("Form3"), kAboutWindowSize);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(formFont(9.75));
 
-    controls_ = buildForm(this, kControls);
-    connect(control<ClickableLabel>(QStringLiteral("Label2")), &ClickableLabel::clicked, this,
+    const FormControls controls = buildForm(this, kControls);
+    connect(controls.get<ClickableLabel>("Label2"), &ClickableLabel::clicked, this,
             &Form3::Label2_Click);
     // "确定" takes no focus, so Escape does its work from the keyboard.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

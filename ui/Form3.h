@@ -2,8 +2,6 @@
 // when asked for and destroyed when closed, so each showing starts afresh.
 #pragma once
 
-#include "ui/FormBuilder.h"
-
 #include <QWidget>
 
 namespace ampora::ui {
@@ -13,12 +11,8 @@ class Form3 : public QWidget {
 public:
     explicit Form3(QWidget* parent = nullptr);
 
-    template <typename T> T* control(const QString& name) const { return controls_.get<T>(name); }
-
 private:
     void Label2_Click();
-
-    FormControls controls_;
 };
 
 } // namespace ampora::ui

@@ -67,10 +67,10 @@ Qt::Alignment labelAlignment(unsigned flags)
 // Parsed art by resource, so that pictures repeating an icon parse it once.
 using ArtCache = QHash<QString, QSvgRenderer*>;
 
-QWidget* createControl(QWidget* form, const ControlSpec& spec, ArtCache& art)
+QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
 {
-    const QString text = QString::fromUtf8(spec.text ? spec.text : "");
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text ? row.text : "");
+    switch (row.kind) {
     case ControlKind::Picture: {
         QSvgRenderer*& renderer = art[text];
         if (!renderer)
@@ -79,11 +79,11 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec, ArtCache& art)
     }
     case ControlKind::Label:
     case ControlKind::ClickableLabel: {
-        auto* label = spec.kind == ControlKind::ClickableLabel ? new ClickableLabel(text, form)
-                                                               : new QLabel(text, form);
-        label->setAlignment(labelAlignment(spec.flags));
-        label->setPalette(labelPalette(label->palette(), spec.flags & BlackText ? kBlack : kWhite));
-        if (spec.kind == ControlKind::ClickableLabel)
+        auto* label = row.kind == ControlKind::ClickableLabel ? new ClickableLabel(text, form)
+                                                              : new QLabel(text, form);
+        label->setAlignment(labelAlignment(row.flags));
+        label->setPalette(labelPalette(label->palette(), row.flags & BlackText ? kBlack : kWhite));
+        if (row.kind == ControlKind::ClickableLabel)
             label->setCursor(Qt::PointingHandCursor);
         return label;
     }
@@ -119,20 +119,20 @@ QWidget* createControl(QWidget* form, const ControlSpec& spec, ArtCache& art)
     return nullptr;
 }
 
-QWidget* createLine(QWidget* form, const LineSpec& spec)
+QWidget* createLine(QWidget* form, const LineRow& row)
 {
     auto* line = new QWidget(form);
-    line->setObjectName(QString::fromUtf8(spec.name));
+    line->setObjectName(QString::fromUtf8(row.name));
     line->setAutoFillBackground(true);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setLineColour(line, spec.colour);
-    const int x1 = toPixels(spec.x1), y1 = toPixels(spec.y1);
-    const int x2 = toPixels(spec.x2), y2 = toPixels(spec.y2);
-    const int half = spec.widthPixels / 2;
+    setLineColour(line, row.colour);
+    const int x1 = toPixels(row.x1), y1 = toPixels(row.y1);
+    const int x2 = toPixels(row.x2), y2 = toPixels(row.y2);
+    const int half = row.widthPixels / 2;
     line->setGeometry(QRect(
         QPoint(std::min(x1, x2) - (x1 == x2 ? half : 0), std::min(y1, y2) - (y1 == y2 ? half : 0)),
         QPoint(std::max(x1, x2) + (x1 == x2 ? half : 0),
-               std::max(y1, y2) + (y1 == y2 ? spec.widthPixels - half - 1 : 0))));
+               std::max(y1, y2) + (y1 == y2 ? row.widthPixels - half - 1 : 0))));
     return line;
 }
 
@@ -176,35 +176,35 @@ void setLineColour(QWidget* line, const QColor& colour)
     line->setPalette(palette);
 }
 
-FormControls buildForm(QWidget* form, std::span<const ControlSpec> controls,
-                       std::span<const LineSpec> lines)
+FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
+                       std::span<const LineRow> lines)
 {
     FormControls built;
     QList<QWidget*> onTop;
     ArtCache art;
-    for (const auto& spec : controls) {
-        QWidget* control = createControl(form, spec, art);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        control->setGeometry(pixelRect(spec));
+    for (const auto& row : controls) {
+        QWidget* control = createControl(form, row, art);
+        control->setObjectName(QString::fromUtf8(row.name));
+        control->setGeometry(pixelRect(row));
         // Controls in the window's own font inherit it; a font of their own costs start-up time.
-        if (spec.points > 0 && formFont(spec.points) != form->font())
-            control->setFont(formFont(spec.points));
-        if (spec.toolTip)
-            control->setToolTip(QString::fromUtf8(spec.toolTip));
-        if (spec.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        if (spec.accessibleDescription)
-            control->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
-        control->setEnabled(!(spec.flags & DisabledAtStart));
-        control->setVisible(!(spec.flags & HiddenAtStart));
-        if (spec.kind == ControlKind::Selector || spec.kind == ControlKind::TickBox)
+        if (row.points > 0 && formFont(row.points) != form->font())
+            control->setFont(formFont(row.points));
+        if (row.toolTip)
+            control->setToolTip(QString::fromUtf8(row.toolTip));
+        if (row.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        if (row.accessibleDescription)
+            control->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
+        control->setEnabled(!(row.flags & DisabledAtStart));
+        control->setVisible(!(row.flags & HiddenAtStart));
+        if (row.kind == ControlKind::Selector || row.kind == ControlKind::TickBox)
             onTop.append(control);
         else
             control->setFocusPolicy(Qt::NoFocus);
         built.add(control->objectName(), control);
     }
-    for (const auto& spec : lines) {
-        QWidget* line = createLine(form, spec);
+    for (const auto& row : lines) {
+        QWidget* line = createLine(form, row);
         built.add(line->objectName(), line);
     }
     for (QWidget* control : onTop)

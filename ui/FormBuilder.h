@@ -9,13 +9,18 @@
 
 namespace ampora::ui {
 
+// A form's controls by name, used once while the window resolves them into typed groups.
 class FormControls {
 public:
-    template <typename T> T* get(const QString& name) const
+    // The control of that name and kind; a name the table lacks stops the program at start-up,
+    // so a typing slip can never lurk until the control is used.
+    template <typename T = QWidget> T* get(const char* name) const
     {
-        return qobject_cast<T*>(widgets_.value(name));
+        auto* control = qobject_cast<T*>(widgets_.value(QString::fromUtf8(name)));
+        if (!control)
+            qFatal("the form has no %s named %s", T::staticMetaObject.className(), name);
+        return control;
     }
-    QWidget* widget(const QString& name) const { return widgets_.value(name); }
     void add(const QString& name, QWidget* widget) { widgets_.insert(name, widget); }
 
 private:
@@ -31,8 +36,8 @@ void centreOnScreen(QWidget* window);
 
 // Creates every control and line as a child of form, in table order, with its geometry, font,
 // colours and start state. Selectors and tick boxes end up above labels, lines and pictures.
-FormControls buildForm(QWidget* form, std::span<const ControlSpec> controls,
-                       std::span<const LineSpec> lines = {});
+FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
+                       std::span<const LineRow> lines = {});
 
 // Sets a label's text colour while enabled; its greyed colour stays.
 void setTextColour(QWidget* label, const QColor& colour);

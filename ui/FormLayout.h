@@ -22,7 +22,7 @@ enum ControlFlag : unsigned {
 };
 
 // Positions are in twips (1/1440 inch), the unit the layout was designed in at 15 twips a pixel.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     int left, top, width, height;
@@ -36,7 +36,7 @@ struct ControlSpec {
 };
 
 // A straight line between two points (twips) of a given width in pixels.
-struct LineSpec {
+struct LineRow {
     const char* name;
     int x1, y1, x2, y2;
     int widthPixels;
@@ -48,9 +48,9 @@ inline constexpr int kTwipsPerPixel = 15;
 // Twips to whole pixels, rounded to the nearest.
 constexpr int toPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
-inline QRect pixelRect(const ControlSpec& spec)
+inline QRect pixelRect(const ControlRow& row)
 {
-    return {toPixels(spec.left), toPixels(spec.top), toPixels(spec.width), toPixels(spec.height)};
+    return {toPixels(row.left), toPixels(row.top), toPixels(row.width), toPixels(row.height)};
 }
 
 // Pixel size of a point size at the 96 dpi the layout was drawn for.

@@ -13,7 +13,7 @@ constexpr const char* kMemoryIcon = ":/art/icons/memory.svg";
 constexpr const char* kCardIcon = ":/art/icons/expansion-card.svg";
 
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     // Background: the lowest six rows of the picture fall outside the window.
     {"Image2", K::Picture, 0, 0, 6375, 8250, ":/art/background.svg", 0},
 
@@ -118,7 +118,7 @@ const ControlSpec kControls[] = {
     {"labelf4if", K::ClickableLabel, 4770, 7860, 825, 255, "关于", 9.75, Centred},
 };
 
-const LineSpec kLines[] = {
+const LineRow kLines[] = {
     {"Line7", 3600, 6510, 6180, 6510, 2, QColor(0, 0, 0)},
     {"Line2", 3540, 6450, 6120, 6450, 2, QColor(255, 255, 255)},
     {"Line1", 3300, 7170, 3450, 7170, 5, QColor(255, 255, 255)},
@@ -131,12 +131,21 @@ const char* const kTabOrder[] = {
     "Combo9", "Combo10", "Combo13", "Combo14", "Combo3", "Combo18",
     "Check10", "Combooc", "Combo120", "Combo170",
 };
+
+// The load step brings every selector to its first item in this order. The overclock
+// percentages come first, so every catalogue handler after them finds a percentage of 0.
+const char* const kLoadOrder[] = {
+    "Combo120", "Combo170", "Combooc", "Combo1", "Combo5", "Combo6", "Combo8", "Combo11",
+    "Combo15", "Combo16", "Combo9", "Combo10", "Combo3", "Combo13", "Combo14",
+    "Combo2", "Combo4", "Combo7", "Combo18",
+};
 // clang-format on
 
 } // namespace
 
-std::span<const ControlSpec> mainWindowControls() { return kControls; }
-std::span<const LineSpec> mainWindowLines() { return kLines; }
+std::span<const ControlRow> mainWindowControls() { return kControls; }
+std::span<const LineRow> mainWindowLines() { return kLines; }
 std::span<const char* const> mainWindowTabOrder() { return kTabOrder; }
+std::span<const char* const> mainWindowLoadOrder() { return kLoadOrder; }
 
 } // namespace ampora::ui

@@ -1,4 +1,5 @@
-// The main window's controls, region by region, its lines and its keyboard order.
+// The main window's controls, region by region, its lines, its keyboard order and the order in
+// which its load step selects.
 #pragma once
 
 #include "ui/FormLayout.h"
@@ -9,9 +10,11 @@ namespace ampora::ui {
 
 inline constexpr QSize kMainWindowSize{425, 544};
 
-std::span<const ControlSpec> mainWindowControls();
-std::span<const LineSpec> mainWindowLines();
+std::span<const ControlRow> mainWindowControls();
+std::span<const LineRow> mainWindowLines();
 // Tab order; controls outside it take no focus.
 std::span<const char* const> mainWindowTabOrder();
+// The selectors in the order the load step brings them to their first item.
+std::span<const char* const> mainWindowLoadOrder();
 
 } // namespace ampora::ui

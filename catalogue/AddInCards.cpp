@@ -1,14 +1,6 @@
-#include "core/AddInCards.h"
+#include "catalogue/AddInCards.h"
 
 namespace ampora {
-
-const AddInCard* addInCardFor(std::string_view box)
-{
-    for (const auto& card : kAddInCards)
-        if (card.box == box)
-            return &card;
-    return nullptr;
-}
 
 void applyAddInCard(Sheet& sheet, const AddInCard& card, bool ticked)
 {

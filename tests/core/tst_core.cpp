@@ -1,0 +1,126 @@
+// The number text form and Recalculate, without any window.
+#include "core/Recalculate.h"
+#include "core/TextForm.h"
+
+#include "tests/TableRows.h"
+
+#include <clocale>
+#include <utility>
+#include <vector>
+
+using namespace ampora;
+
+namespace {
+
+QString text(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
+struct TextFormRow {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+// clang-format off
+const TextFormRow kTextForms[] = {
+    {"zero", -0.0, "0"}, {"whole numbers have no point", 243, "243"},
+    {"a half keeps its leading zero", 0.5, "0.5"}, {"0.1 + 0.2 is 0.3", 0.1 + 0.2, "0.3"},
+    {"a third keeps fifteen digits", 1.0 / 3, "0.333333333333333"},
+    {"two thirds round up", 2.0 / 3, "0.666666666666667"},
+    {"overclock fraction", 22.5 * 33 / 100, "7.425"},
+    {"tiny values need no exponent", 1.5e-7, "0.00000015"},
+    {"huge values need no exponent", 1.25e20, "125000000000000000000"},
+    {"digits past fifteen round off", 123456789.123456789, "123456789.123457"},
+    {"rounding carries into a new digit", 999.99999999999999, "1000"},
+    {"negative values keep their sign", -31.2, "-31.2"},
+};
+// clang-format on
+
+struct RecalculationRow {
+    const char* name;
+    std::vector<std::pair<Slot, double>> written;
+    bool usb, firewire;
+    const char* caption;
+    Rgb loadBar;
+    bool recommended;
+};
+
+constexpr Rgb kWhite{255, 255, 255}, kCyan{0, 255, 255}, kGreen{0, 255, 0};
+constexpr Rgb kYellow{255, 255, 0}, kOrange{255, 128, 0}, kRed{255, 0, 0};
+
+// clang-format off
+const RecalculationRow kRecalculations[] = {
+    {"an empty machine shows 0", {}, false, false, "0", kWhite, false},
+    {"USB alone adds 10", {}, true, false, "45", kWhite, false},
+    {"FireWire alone adds 20", {}, false, true, "55", kWhite, false},
+    {"both bus allowances", {}, true, true, "65", kWhite, false},
+    {"half a watt floors back to 0", {{Slot::CpuOverclockWatts, 0.5}}, false, false, "0", kWhite, false},
+    {"299.9 is never rounded up", {{Slot::HardDiskWatts, 264.9}}, false, false, "299", kCyan, false},
+    {"199 is white", {{Slot::FanWatts, 164}}, false, false, "199", kWhite, false},
+    {"200 is cyan", {{Slot::FanWatts, 165}}, false, false, "200", kCyan, false},
+    {"300 is green", {{Slot::FanWatts, 265}}, false, false, "300", kGreen, false},
+    {"400 is yellow", {{Slot::FanWatts, 365}}, false, false, "400", kYellow, false},
+    {"599 is orange", {{Slot::FanWatts, 564}}, false, false, "599", kOrange, false},
+    {"600 is red", {{Slot::FanWatts, 565}}, false, false, "600", kRed, false},
+    {"74 graphics watts recommend nothing", {{Slot::GpuWatts, 60}, {Slot::GpuOverclockWatts, 14}},
+     false, false, "109", kWhite, false},
+    {"75 graphics watts recommend dual rails", {{Slot::GpuWatts, 60}, {Slot::GpuOverclockWatts, 15}},
+     false, false, "110", kWhite, true},
+    {"the worked example", {{Slot::CpuWatts, 89}, {Slot::RamWatts, 20}, {Slot::GpuWatts, 60},
+     {Slot::Optical1Watts, 25}, {Slot::HardDiskWatts, 50}, {Slot::FanWatts, 9}, {Slot::UsbWatts, 10}},
+     true, false, "308", kGreen, false},
+    {"units, counts and the graphics total never enter the sum",
+     {{Slot::CpuUnitWatts, 99}, {Slot::CpuCount, 2}, {Slot::RamUnitWatts, 99}, {Slot::RamCount, 2},
+      {Slot::GpuUnitWatts, 99}, {Slot::GpuCount, 2}, {Slot::GpuTotalWatts, 99}},
+     false, false, "0", kWhite, false},
+};
+// clang-format on
+
+} // namespace
+
+class CoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // The comma-decimal run must really have a comma locale, or it proves nothing.
+        std::setlocale(LC_ALL, "");
+        if (qEnvironmentVariableIsSet("AMPORA_EXPECT_COMMA_LOCALE"))
+            QCOMPARE(std::localeconv()->decimal_point, ",");
+    }
+
+    void textFormHasFifteenPlainDigits_data() { addTableRows(kTextForms); }
+    void textFormHasFifteenPlainDigits()
+    {
+        const TextFormRow& row = currentRow(kTextForms);
+        QCOMPARE(QString::fromStdString(formatNumber(row.value)), row.text);
+        QCOMPARE(formatNumber(parseNumber(row.text)), row.text); // reads back as written
+    }
+
+    void textFormReadsOnlyWhatItWrites()
+    {
+        QCOMPARE(parseNumber("7.425"), 7.425);
+        QCOMPARE(parseNumber("7,5"), 0.0);
+        QCOMPARE(parseNumber("处理器"), 0.0);
+    }
+
+    void recalculation_data() { addTableRows(kRecalculations); }
+    void recalculation()
+    {
+        const RecalculationRow& expected = currentRow(kRecalculations);
+        Sheet sheet;
+        for (const auto& [slot, watts] : expected.written)
+            sheet.write(slot, watts);
+        const Estimate estimate = recalculate(sheet, expected.usb, expected.firewire);
+        QCOMPARE(text(estimate.caption), expected.caption);
+        QVERIFY(estimate.loadBar == expected.loadBar);
+        QCOMPARE(estimate.dualRailRecommended, expected.recommended);
+        QCOMPARE(sheet.value(Slot::GpuTotalWatts),
+                 sheet.value(Slot::GpuWatts) + sheet.value(Slot::GpuOverclockWatts));
+    }
+};
+
+QTEST_APPLESS_MAIN(CoreTest)
+#include "tst_core.moc"
