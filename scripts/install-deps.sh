@@ -7,8 +7,9 @@ AMPORA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev
     qt6-qpa-plugins locales
-    # Packaging and its checks: the Debian package, desktop file validators, the Windows cross-check.
-    dpkg-dev file appstream desktop-file-utils g++-mingw-w64-x86-64
+    # Packaging and its checks: the Debian package and its linter, the manual page reader, desktop
+    # file validators, the Windows cross-check.
+    dpkg-dev lintian man-db file appstream desktop-file-utils g++-mingw-w64-x86-64
     # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON).
     libbenchmark-dev
 )

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the freshly built Debian package, starts the installed program headless, checks that
-# its launcher entry and icons landed, and removes the package again.
+# Installs the freshly built Debian package, checks that its launcher entry, icons, licences and
+# manual page landed, starts the installed program headless, and removes the package again.
 set -euo pipefail
 package_dir=$1 app_id=$2
 
@@ -52,6 +52,7 @@ expect_file() {
 expect_file /usr/bin/ampora
 expect_file "/usr/share/applications/$app_id.desktop"
 expect_file "/usr/share/metainfo/$app_id.metainfo.xml"
+expect_file /usr/share/doc/ampora/copyright
 expect_file "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 for size in 16 32 48 64 128 256; do
     icon="/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
@@ -66,9 +67,25 @@ if [[ -s "/usr/share/applications/$app_id.desktop" ]]; then
     grep -qx "Exec=ampora" "/usr/share/applications/$app_id.desktop"
 fi
 
-# The installed program must start and keep running without a display.
+# The manual page is found by name and renders without a groff warning.
+man_errors=$(man --warnings ampora 2>&1 >/dev/null) || man_errors="man ampora failed $man_errors"
+if [[ -n "$man_errors" ]]; then
+    echo "$man_errors" >&2
+    failures=$((failures + 1))
+fi
+
+# Without a display the installed program says so in one line on stderr and exits 1...
 log=$(mktemp)
-QT_QPA_PLATFORM=offscreen /usr/bin/ampora >"$log" 2>&1 &
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY)
+"${no_display[@]}" -u QT_QPA_PLATFORM /usr/bin/ampora 2>"$log" && status=0 || status=$?
+if [[ $status -ne 1 || $(wc -l <"$log") -ne 1 ]]; then
+    echo "/usr/bin/ampora without a display: status $status, stderr:" >&2
+    cat "$log" >&2
+    failures=$((failures + 1))
+fi
+
+# ...and, told to draw offscreen, starts and keeps running.
+"${no_display[@]}" QT_QPA_PLATFORM=offscreen /usr/bin/ampora >"$log" 2>&1 &
 app_pid=$!
 sleep 3
 if ! kill -0 "$app_pid" 2>/dev/null; then

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs Debian's package checker on the freshly built package: any error or warning fails.
+set -euo pipefail
+if ! command -v lintian >/dev/null; then
+    echo "SKIPPED: lintian is not installed (Debian package lintian)"
+    exit 77
+fi
+deb=$(ls -t "$1"/ampora_*.deb | head -n1)
+lintian --fail-on error,warning --info "$deb"
+echo "lintian: no error or warning in $(basename "$deb")"
