@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QTest>
 
 // A control by its name; a name the window lacks fails at once rather than crashing later.
@@ -33,17 +34,10 @@ inline bool pickFromList(QComboBox* selector, int index)
     return !list->isVisible();
 }
 
-// "Combo2=2" picks the item "2" from the list of Combo2; "Check3" clicks the box.
-inline bool act(const QWidget& window, const QString& action)
+// A script of actions, split where a control's name starts: items may hold blanks.
+inline QStringList script(const QString& actions)
 {
-    const qsizetype equals = action.indexOf('=');
-    if (equals < 0) {
-        click(control(window, action.toStdString()));
-        return true;
-    }
-    auto* selector = control<QComboBox>(window, action.left(equals).toStdString());
-    const int index = selector->findText(action.mid(equals + 1), Qt::MatchExactly);
-    return index >= 0 && pickFromList(selector, index);
+    return actions.split(QRegularExpression(" (?=Combo|Check|Label)"), Qt::SkipEmptyParts);
 }
 
 // The offscreen platform says, for every list opened, that it cannot raise windows or grab the

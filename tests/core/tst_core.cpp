@@ -53,8 +53,6 @@ constexpr Rgb kYellow{255, 255, 0}, kOrange{255, 128, 0}, kRed{255, 0, 0};
 // clang-format off
 const RecalculationRow kRecalculations[] = {
     {"an empty machine shows 0", {}, false, false, "0", kWhite, false},
-    {"USB alone adds 10", {}, true, false, "45", kWhite, false},
-    {"FireWire alone adds 20", {}, false, true, "55", kWhite, false},
     {"both bus allowances", {}, true, true, "65", kWhite, false},
     {"half a watt floors back to 0", {{Slot::CpuOverclockWatts, 0.5}}, false, false, "0", kWhite, false},
     {"299.9 is never rounded up", {{Slot::HardDiskWatts, 264.9}}, false, false, "299", kCyan, false},
@@ -68,9 +66,6 @@ const RecalculationRow kRecalculations[] = {
      false, false, "109", kWhite, false},
     {"75 graphics watts recommend dual rails", {{Slot::GpuWatts, 60}, {Slot::GpuOverclockWatts, 15}},
      false, false, "110", kWhite, true},
-    {"the worked example", {{Slot::CpuWatts, 89}, {Slot::RamWatts, 20}, {Slot::GpuWatts, 60},
-     {Slot::Optical1Watts, 25}, {Slot::HardDiskWatts, 50}, {Slot::FanWatts, 9}, {Slot::UsbWatts, 10}},
-     true, false, "308", kGreen, false},
     {"units, counts and the graphics total never enter the sum",
      {{Slot::CpuUnitWatts, 99}, {Slot::CpuCount, 2}, {Slot::RamUnitWatts, 99}, {Slot::RamCount, 2},
       {Slot::GpuUnitWatts, 99}, {Slot::GpuCount, 2}, {Slot::GpuTotalWatts, 99}},
