@@ -28,6 +28,8 @@ void setBothGroups(QPalette& palette, QPalette::ColorRole role, const QColor& co
     palette.setColor(QPalette::Inactive, role, colour);
 }
 
+// Selectors and tick boxes start from the style's own palette rather than the desktop's, so that
+// no colour scheme reaches their frames, arrows or check marks.
 QPalette selectorPalette(QPalette palette)
 {
     const QColor face(64, 64, 64);
@@ -91,14 +93,14 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
         announceSelectorsByName();
         auto* selector = new QComboBox(form);
         selector->setEditable(false);
-        selector->setPalette(selectorPalette(selector->palette()));
+        selector->setPalette(selectorPalette(selector->style()->standardPalette()));
         return selector;
     }
     case ControlKind::TickBox: {
         // The box is too narrow for a caption: the words beside it are a separate label.
         auto* box = new TickBox(form);
         box->setAutoFillBackground(true);
-        box->setPalette(tickBoxPalette(box->palette()));
+        box->setPalette(tickBoxPalette(box->style()->standardPalette()));
         return box;
     }
     case ControlKind::TextBox: {

@@ -25,7 +25,7 @@ struct TextFormRow {
 
 // clang-format off
 const TextFormRow kTextForms[] = {
-    {"zero", -0.0, "0"}, {"whole numbers have no point", 243, "243"},
+    {"zero", -0.0, "0"}, {"one", 1, "1"}, {"whole numbers have no point", 243, "243"},
     {"a half keeps its leading zero", 0.5, "0.5"}, {"0.1 + 0.2 is 0.3", 0.1 + 0.2, "0.3"},
     {"a third keeps fifteen digits", 1.0 / 3, "0.333333333333333"},
     {"two thirds round up", 2.0 / 3, "0.666666666666667"},

@@ -71,6 +71,8 @@ private slots:
     void init()
     {
         QTest::failOnWarning(QRegularExpression(".*"));
+        // Under whatever colour scheme the desktop has, the windows keep their own colours.
+        QApplication::setPalette(QPalette(QColor(90, 0, 90)));
         form_ = std::make_unique<ampora::ui::Form1>();
         form_->show();
         form_->activateWindow();
