@@ -44,10 +44,8 @@ QPalette selectorPalette(QPalette palette)
 
 QPalette tickBoxPalette(QPalette palette)
 {
+    // The style's own white square and black mark, on a grey face.
     palette.setColor(QPalette::Window, QColor(128, 128, 128));
-    palette.setColor(QPalette::Base, kWhite);
-    palette.setColor(QPalette::Text, kBlack);
-    palette.setColor(QPalette::WindowText, kBlack);
     return palette;
 }
 
@@ -91,8 +89,7 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
     }
     case ControlKind::Selector: {
         announceSelectorsByName();
-        auto* selector = new QComboBox(form);
-        selector->setEditable(false);
+        auto* selector = new QComboBox(form); // a list to pick from, not to type into
         selector->setPalette(selectorPalette(selector->style()->standardPalette()));
         return selector;
     }

