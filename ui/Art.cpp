@@ -15,11 +15,17 @@ QString pixelsResource(QString resource)
         .replace(QLatin1String(".svg"), QLatin1String(".argb"));
 }
 
+QImage unpackPixels(const QString& resource)
+{
+    const QByteArray data = QResource(resource).uncompressedData();
+    return decodeArtPixels(data).copy();
+}
+
 } // namespace
 
 Art::Art(const QString& resource)
-    : resource_(resource), pixelData_(QResource(pixelsResource(resource)).uncompressedData()),
-      pixels_(decodeArtPixels(pixelData_))
+    : resource_(resource),
+      unpacking_(std::async(std::launch::async, unpackPixels, pixelsResource(resource)))
 {
 }
 
@@ -27,6 +33,8 @@ void Art::draw(QPainter& painter)
 {
     // A shift keeps pixels on pixels; a 2x screen, a scaled picture or any other transform
     // needs the vector form.
+    if (unpacking_.valid())
+        pixels_ = unpacking_.get();
     if (!pixels_.isNull() && painter.deviceTransform().type() <= QTransform::TxTranslate) {
         painter.drawImage(QPoint(0, 0), pixels_);
         return;

@@ -3,11 +3,11 @@
 // parses SVG nor fills paths; at any other scale it is drawn from the SVG and stays sharp.
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <future>
 #include <memory>
 
 namespace ampora::ui {
@@ -28,7 +28,8 @@ public:
 
 private:
     QString resource_;
-    QByteArray pixelData_; // the build-time rendering, which pixels_ points into
+    // The build-time rendering, unpacked on another thread while the window is being set up.
+    std::future<QImage> unpacking_;
     QImage pixels_;
     std::unique_ptr<QSvgRenderer> vector_; // parsed when first needed
 };
