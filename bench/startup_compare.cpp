@@ -278,10 +278,20 @@ int main(int argc, char* argv[])
         std::printf("%-20s %12.1f %10.1f %10.1f %14s %14.1f\n", shortName(programs[p]).c_str(),
                     s.firstFrameMs, s.minMs, s.maxMs, mapped, s.maxRssMb);
     }
-    double previous = 0;
-    for (const auto& [name, ms] : program.phasesMs) {
-        std::printf("  %-16s at %7.1f ms (+%.1f)\n", name.c_str(), ms, ms - previous);
-        previous = ms;
+    for (int p = 0; p < 2 && !options.screen; ++p) {
+        const Summary& s = p == 0 ? program : yardstick;
+        auto steps = s.phasesMs; // what the program marked, and its first frame
+        steps.emplace_back("first-frame", s.firstFrameMs);
+        if (steps.size() < 2)
+            continue;
+        std::stable_sort(steps.begin(), steps.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+        std::printf("%s:\n", shortName(programs[p]).c_str());
+        double previous = 0;
+        for (const auto& [name, ms] : steps) {
+            std::printf("  %-16s at %7.1f ms (+%.1f)\n", name.c_str(), ms, ms - previous);
+            previous = ms;
+        }
     }
     if (options.screen)
         std::printf("ratio of mapped medians %.2f\n", program.mappedMs / yardstick.mappedMs);
