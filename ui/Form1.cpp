@@ -35,10 +35,14 @@ std::string selectedText(const QComboBox* selector)
     return selector->currentText().toStdString();
 }
 
+// All items in one insertion: the list model then tells its views once, not once an item.
 void fill(QComboBox* selector, const auto& items)
 {
+    QStringList texts;
+    texts.reserve(qsizetype(std::size(items)));
     for (const auto& item : items)
-        selector->addItem(toQString(item));
+        texts.append(toQString(item));
+    selector->addItems(texts);
 }
 
 // Selects an item from code. The change signal runs the selector's handler before this returns,
