@@ -10,6 +10,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <utility>
 
 namespace bench {
 
@@ -25,33 +27,35 @@ inline void markPhase(const char* name)
     std::printf("phase %s %lld\n", name, monotonicNanoseconds());
 }
 
-class FirstFrameWatch : public QObject {
+inline void markFirstFrame() { std::printf("first-frame %lld\n", monotonicNanoseconds()); }
+
+inline void reportFirstFrameAndQuit()
+{
+    markFirstFrame();
+    QCoreApplication::quit();
+}
+
+// Calls then() once the widget's first paint has been flushed to the screen.
+class PaintWatch : public QObject {
 public:
-    explicit FirstFrameWatch(QWidget* window) : QObject(window)
+    PaintWatch(QWidget* widget, std::function<void()> then)
+        : QObject(widget), then_(std::move(then))
     {
-        window->installEventFilter(this);
+        widget->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
+        if (event->type() == QEvent::Paint && then_) {
             // Queued, so it runs once the whole window is painted and flushed.
-            QMetaObject::invokeMethod(
-                this,
-                [] {
-                    std::printf("first-frame %lld\n", monotonicNanoseconds());
-                    std::fflush(stdout);
-                    QCoreApplication::quit();
-                },
-                Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, std::exchange(then_, nullptr), Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    bool seen_ = false;
+    std::function<void()> then_;
 };
 
 } // namespace bench

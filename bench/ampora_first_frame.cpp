@@ -1,11 +1,16 @@
 // The program's own start-up (as main.cpp does it), closed after the main window's first frame,
-// with the steps on the way marked so the comparison can say where the time goes.
+// with the steps on the way marked so the comparison can say where the time goes. With
+// --open-selector it then opens the processor selector as a user's first click would, a moment
+// (200 ms) later, and marks when it was asked to and when its list has been painted.
 #include "bench/FirstFrame.h"
 #include "ui/AppStyle.h"
 #include "ui/Form1.h"
 #include "ui/Resources.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -20,7 +25,21 @@ int main(int argc, char* argv[])
     bench::markPhase("fonts-and-art");
     ampora::ui::Form1 window;
     bench::markPhase("window-built");
-    new bench::FirstFrameWatch(&window);
+    auto* selector = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    const bool openSelector = app.arguments().contains(QStringLiteral("--open-selector"));
+    new bench::PaintWatch(&window, [selector, openSelector] {
+        if (!openSelector)
+            return bench::reportFirstFrameAndQuit();
+        bench::markFirstFrame();
+        QTimer::singleShot(200, selector, [selector] {
+            bench::markPhase("selector-click");
+            selector->showPopup();
+            new bench::PaintWatch(selector->view()->viewport(), [] {
+                bench::markPhase("selector-open");
+                QCoreApplication::quit();
+            });
+        });
+    });
     window.show();
     return QApplication::exec();
 }

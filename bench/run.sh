@@ -5,16 +5,20 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMPORA_BUILD_BENCH=ON \
     -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-bench -j2 >/dev/null
-cd build-bench/bench
+cd build-bench
 
 lscpu | grep -E '^(Model name|CPU\(s\)|Thread|Core)'
-./bench_core --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
-./bench_form --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
-./startup_compare --runs 20 ./ampora_first_frame ./bare_window
-if command -v xvfb-run >/dev/null; then
-    QT_QPA_PLATFORM=xcb xvfb-run -a ./startup_compare --runs 20 ./ampora_first_frame ./bare_window
+bench/bench_core --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+bench/bench_form --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+# Where the time goes, as the program marks it, and the first selector opened after start-up.
+bench/startup_compare --runs 20 bench/ampora_first_frame bench/bare_window
+# An X server of its own, 24-bit and larger than the window, without a window manager.
+on_x() { xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$@"; }
+QT_QPA_PLATFORM=xcb on_x bench/startup_compare --runs 20 \
+    "bench/ampora_first_frame --open-selector" bench/bare_window
+# The program itself against the bare window, watched on the X server; last, with the page cache
+# dropped before every run (root only).
+on_x bench/startup_compare --screen --runs 21 ./ampora "bench/bare_window --stay"
+if [[ $(id -u) -eq 0 ]]; then
+    on_x bench/startup_compare --screen --cold --runs 11 ./ampora "bench/bare_window --stay"
 fi
-for program in ampora_first_frame bare_window; do
-    QT_QPA_PLATFORM=offscreen /usr/bin/time -v ./$program 2>&1 >/dev/null |
-        sed -n "s/Maximum resident set size/$program: max RSS/p"
-done

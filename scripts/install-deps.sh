@@ -5,13 +5,14 @@ set -euo pipefail
 
 AMPORA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev libfontconfig-dev
     qt6-qpa-plugins locales
     # Packaging and its checks: the Debian package and its linter, the manual page reader, desktop
     # file validators, the Windows cross-check.
     dpkg-dev lintian man-db file appstream desktop-file-utils g++-mingw-w64-x86-64
-    # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON).
-    libbenchmark-dev
+    # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON); the start-up comparison watches the
+    # window on an X server of its own.
+    libbenchmark-dev libxcb1-dev xvfb xauth
 )
 
 ampora_install_deps() {

@@ -5,8 +5,8 @@
 
 namespace ampora::ui {
 
-ArtWidget::ArtWidget(const QString& resource, QSvgRenderer* art, QWidget* parent)
-    : QWidget(parent), resource_(resource), renderer_(art)
+ArtWidget::ArtWidget(std::shared_ptr<Art> art, QWidget* parent)
+    : QWidget(parent), art_(std::move(art))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -15,9 +15,7 @@ ArtWidget::ArtWidget(const QString& resource, QSvgRenderer* art, QWidget* parent
 void ArtWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // Natural size, never stretched: the art's view box maps one unit to one pixel.
-    renderer_->render(&painter, QRectF(QPointF(0, 0), renderer_->viewBoxF().size()));
+    art_->draw(painter);
 }
 
 void ArtWidget::mousePressEvent(QMouseEvent* event)

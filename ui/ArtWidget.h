@@ -1,18 +1,19 @@
-// A picture control drawing vector art at its natural size, so it stays crisp at any scaling.
-// Pictures showing the same art share one parsed renderer, owned by their window.
+// A picture control drawing art at its natural size, crisp at any scaling (see Art).
+// Pictures showing the same art share it.
 #pragma once
 
-#include <QSvgRenderer>
+#include "ui/Art.h"
+
 #include <QWidget>
+
+#include <memory>
 
 namespace ampora::ui {
 
 class ArtWidget : public QWidget {
     Q_OBJECT
 public:
-    ArtWidget(const QString& resource, QSvgRenderer* art, QWidget* parent);
-
-    QString resource() const { return resource_; }
+    ArtWidget(std::shared_ptr<Art> art, QWidget* parent);
 
 signals:
     // A mouse button went down on the picture (any button).
@@ -26,8 +27,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QString resource_;
-    QSvgRenderer* renderer_;
+    std::shared_ptr<Art> art_;
 };
 
 } // namespace ampora::ui

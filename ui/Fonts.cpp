@@ -2,6 +2,16 @@
 
 #include "ui/FormLayout.h"
 
+#ifdef AMPORA_BUNDLED_FONTCONFIG
+#include "ui/platform/BundledFontconfig.h"
+
+// Before main, so that whatever first asks for a font, the program or a test, finds only the
+// bundled ones: the window looks the same wherever it runs, and start-up skips the system's
+// font configuration.
+using ampora::platform::useOnlyBundledFonts;
+Q_CONSTRUCTOR_FUNCTION(useOnlyBundledFonts)
+#endif
+
 namespace ampora::ui {
 
 QFont formFont(double points)

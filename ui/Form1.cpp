@@ -35,10 +35,14 @@ std::string selectedText(const QComboBox* selector)
     return selector->currentText().toStdString();
 }
 
+// All items in one insertion: the list model then tells its views once, not once an item.
 void fill(QComboBox* selector, const auto& items)
 {
+    QStringList texts;
+    texts.reserve(qsizetype(std::size(items)));
     for (const auto& item : items)
-        selector->addItem(toQString(item));
+        texts.append(toQString(item));
+    selector->addItems(texts);
 }
 
 // Selects an item from code. The change signal runs the selector's handler before this returns,
@@ -68,7 +72,6 @@ void setUpKeyboardOrder(const FormControls& controls)
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
-    setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg")));
     setFont(formFont(8.25));
 
     const FormControls built = buildForm(this, mainWindowControls(), mainWindowLines());
@@ -164,6 +167,19 @@ void Form1::showEvent(QShowEvent* event)
         Form_Load();
     }
     QWidget::showEvent(event);
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    // The window icon, an SVG that X wants rendered at four sizes, waits for the first frame:
+    // queued, it is set once that frame is painted and flushed to the screen.
+    if (!iconSet_) {
+        iconSet_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg"))); },
+            Qt::QueuedConnection);
+    }
+    QWidget::paintEvent(event);
 }
 
 void Form1::Form_Load()

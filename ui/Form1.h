@@ -24,6 +24,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -100,6 +101,7 @@ private:
     QPoint dragOffset_;
     bool draggingByHand_ = false;
     bool loaded_ = false;
+    bool iconSet_ = false;
 };
 
 } // namespace ampora::ui

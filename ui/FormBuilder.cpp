@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QSvgRenderer>
 
 namespace ampora::ui {
 
@@ -64,18 +63,18 @@ Qt::Alignment labelAlignment(unsigned flags)
     return horizontal | Qt::AlignTop;
 }
 
-// Parsed art by resource, so that pictures repeating an icon parse it once.
-using ArtCache = QHash<QString, QSvgRenderer*>;
+// Art by resource, so that pictures repeating an icon load it once.
+using ArtCache = QHash<QString, std::shared_ptr<Art>>;
 
 QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
 {
     const QString text = QString::fromUtf8(row.text ? row.text : "");
     switch (row.kind) {
     case ControlKind::Picture: {
-        QSvgRenderer*& renderer = art[text];
-        if (!renderer)
-            renderer = new QSvgRenderer(text, form);
-        return new ArtWidget(text, renderer, form);
+        std::shared_ptr<Art>& shared = art[text];
+        if (!shared)
+            shared = std::make_shared<Art>(text);
+        return new ArtWidget(shared, form);
     }
     case ControlKind::Label:
     case ControlKind::ClickableLabel: {

@@ -17,7 +17,7 @@ void initResources()
     static const bool registered = [] {
         registerCompiledResources();
         // Populating the font database first makes Qt prefer the bundled files over system
-        // fonts of the same family name.
+        // fonts of the same family name, where it sees system fonts at all (see Fonts.cpp).
         QFontDatabase::families();
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/WineTahoma-Bold.ttf"));
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/AmporaCJK-Bold.otf"));
