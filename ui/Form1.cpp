@@ -4,6 +4,7 @@
 #include "catalogue/CountedDevices.h"
 #include "catalogue/Drives.h"
 #include "catalogue/ProductRow.h"
+#include "core/EstimateBreakdown.h"
 #include "core/Recalculate.h"
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
@@ -56,15 +57,10 @@ void selectItem(QComboBox* selector, int index)
     selector->setCurrentIndex(index);
 }
 
-void setUpKeyboardOrder(const FormControls& controls)
+void setUpKeyboardOrder(const QList<QWidget*>& order)
 {
-    QWidget* previous = nullptr;
-    for (const char* name : mainWindowTabOrder()) {
-        QWidget* next = controls.get(name);
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace
@@ -74,11 +70,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
     setFont(formFont(8.25));
 
-    const FormControls built = buildForm(this, mainWindowControls(), mainWindowLines());
-    controls_ = bindMainWindowControls(built);
+    controls_ = bindMainWindowControls(buildForm(this, mainWindowControls(), mainWindowLines()));
     fillSelectors();
     connectHandlers();
-    setUpKeyboardOrder(built);
+    setUpKeyboardOrder(controls_.tabOrder);
     centreOnScreen(this);
 }
 
@@ -193,14 +188,26 @@ void Form1::Form_Load()
 void Form1::Command1_Click()
 {
     const EstimateDisplay& display = controls_.estimate;
-    const Estimate estimate =
-        recalculate(sheet_, controls_.usb.box->isChecked(), controls_.firewire.box->isChecked());
+    const bool usb = controls_.usb.box->isChecked(), firewire = controls_.firewire.box->isChecked();
+    const Estimate estimate = recalculate(sheet_, usb, firewire);
     display.digits->setText(toQString(estimate.caption));
     const Rgb bar = estimate.loadBar;
     setLineColour(display.loadBar, QColor(bar.red, bar.green, bar.blue));
     display.recommendation->setEnabled(estimate.dualRailRecommended);
     display.shadow->setText(display.digits->text());
+    describeEstimate(toQString(explainEstimate(sheet_, usb, firewire, estimate.caption)));
     emit estimateChanged(display.digits->text());
+}
+
+// For the ear and the curious: the digits are named with their unit and explain their sum in a
+// tool tip, which is also their description. The window is described by the estimate, and so
+// is every selector and tick box, so a screen reader's "where am I" tells it anywhere.
+void Form1::describeEstimate(const QString& breakdown)
+{
+    QLabel* digits = controls_.estimate.digits;
+    digits->setToolTip(breakdown);
+    digits->setAccessibleName(digits->text() + QStringLiteral(" 瓦"));
+    setAccessibleDescription(QStringLiteral("估计功率 ") + digits->accessibleName());
 }
 
 // --- Processor, memory and graphics rows ---------------------------------------------------

@@ -31,6 +31,7 @@ private:
     void Form_Load();
     // Recalculate: the sheet and the bus switches into the estimate display.
     void Command1_Click();
+    void describeEstimate(const QString& breakdown);
 
     // Processor row.
     void Combo1_Click();

@@ -2,9 +2,9 @@
 
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
+#include "ui/ControlAccessible.h"
 #include "ui/Fonts.h"
 #include "ui/Resources.h"
-#include "ui/SelectorAccessible.h"
 #include "ui/TickBox.h"
 
 #include <QCheckBox>
@@ -84,11 +84,13 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
         label->setPalette(labelPalette(label->palette(), row.flags & BlackText ? kBlack : kWhite));
         if (row.kind == ControlKind::ClickableLabel)
             label->setCursor(Qt::PointingHandCursor);
+        if (row.flags & Decoration)
+            hideFromScreenReaders(label);
         return label;
     }
     case ControlKind::Selector: {
-        announceSelectorsByName();
         auto* selector = new QComboBox(form); // a list to pick from, not to type into
+        announceItemChanges(selector);
         selector->setPalette(selectorPalette(selector->style()->standardPalette()));
         return selector;
     }
@@ -139,6 +141,7 @@ QWidget* createLine(QWidget* form, const LineRow& row)
 void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title, QSize size)
 {
     initResources();
+    installControlAccessibility();
     window->setObjectName(name);
     window->setWindowTitle(title);
     window->setFixedSize(size);
@@ -191,8 +194,6 @@ FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
             control->setToolTip(QString::fromUtf8(row.toolTip));
         if (row.accessibleName)
             control->setAccessibleName(QString::fromUtf8(row.accessibleName));
-        if (row.accessibleDescription)
-            control->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
         control->setEnabled(!(row.flags & DisabledAtStart));
         control->setVisible(!(row.flags & HiddenAtStart));
         if (row.kind == ControlKind::Selector || row.kind == ControlKind::TickBox)

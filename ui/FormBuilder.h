@@ -28,7 +28,7 @@ private:
 };
 
 // Gives a top-level window without frame its name, title, fixed size and black background,
-// and makes the bundled art and fonts available to it.
+// and makes the bundled art and fonts and the controls' screen reader support available to it.
 void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title, QSize size);
 
 // Places a window in the middle of the primary screen.

@@ -19,6 +19,8 @@ enum ControlFlag : unsigned {
     DisabledAtStart = 1u << 2,
     HiddenAtStart = 1u << 3,
     BlackText = 1u << 4,
+    // Repeats what another control says: screen readers skip it.
+    Decoration = 1u << 5,
 };
 
 // Positions are in twips (1/1440 inch), the unit the layout was designed in at 15 twips a pixel.
@@ -31,8 +33,6 @@ struct ControlRow {
     unsigned flags = NoFlags;
     const char* toolTip = nullptr;
     const char* accessibleName = nullptr; // for controls whose words are a separate label
-    // What a screen reader says after the name, such as the unit of a figure.
-    const char* accessibleDescription = nullptr;
 };
 
 // A straight line between two points (twips) of a given width in pixels.

@@ -50,9 +50,12 @@ MainWindowControls bindMainWindowControls(const FormControls& c)
         .chrome = {c.get<ArtWidget>("Image2"), link("Label7"), link("Label822"), link("labelf4if"),
                    link("Label1L"), link("Label2l")},
         .loadOrder = {},
+        .tabOrder = {},
     };
     for (const char* name : mainWindowLoadOrder())
         bound.loadOrder.append(selector(name));
+    for (const char* name : mainWindowTabOrder())
+        bound.tabOrder.append(c.get(name));
     return bound;
 }
 

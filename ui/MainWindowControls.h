@@ -82,6 +82,7 @@ struct MainWindowControls {
     EstimateDisplay estimate;
     WindowChrome chrome;
     QList<QComboBox*> loadOrder; // the selectors in the order the load step selects them
+    QList<QWidget*> tabOrder;    // the selectors and tick boxes in keyboard order
 };
 
 MainWindowControls bindMainWindowControls(const FormControls& controls);

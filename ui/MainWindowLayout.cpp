@@ -107,9 +107,9 @@ const ControlRow kControls[] = {
 
     // Estimate display: the shadow is listed first so the digits stack above it.
     {"Label8889", K::Label, 3720, 6570, 2115, 255, "估计功率", 9.75, Centred},
-    {"Labelshadow", K::Label, 3840, 6840, 1215, 555, "0", 24, RightAligned | BlackText},
-    {"Label4", K::Label, 3780, 6780, 1215, 555, "0", 24, RightAligned, nullptr, nullptr, "估计功率（瓦）"},
-    {"Label6", K::Label, 5070, 7020, 735, 345, "瓦", 12},
+    {"Labelshadow", K::Label, 3840, 6840, 1215, 555, "0", 24, RightAligned | BlackText | Decoration},
+    {"Label4", K::Label, 3780, 6780, 1215, 555, "0", 24, RightAligned},
+    {"Label6", K::Label, 5070, 7020, 735, 345, "瓦", 12, Decoration},
     {"Labeldr", K::Label, 3360, 7320, 2775, 255, "ATX 12V 2.0 (双路 +12V 输出)", 8.25, DisabledAtStart},
 
     // Bottom strip, on the hazard stripes.
