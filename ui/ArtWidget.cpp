@@ -8,8 +8,6 @@ namespace ampora::ui {
 ArtWidget::ArtWidget(std::shared_ptr<Art> art, QWidget* parent)
     : QWidget(parent), art_(std::move(art))
 {
-    setAttribute(Qt::WA_TranslucentBackground);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void ArtWidget::paintEvent(QPaintEvent*)

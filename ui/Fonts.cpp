@@ -19,6 +19,8 @@ QFont formFont(double points)
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans CJK SC")});
     font.setBold(true);
+    // Grey edges on every screen, as the first frame drawn at build time has them.
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
     // Pixel sizes keep the layout's proportions whatever dpi the screen reports.
     font.setPixelSize(pointsToPixels(points));
     return font;

@@ -9,6 +9,7 @@
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesktopShell.h"
+#include "ui/FirstFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Links.h"
 #include "ui/MainWindowLayout.h"
@@ -160,6 +161,7 @@ void Form1::showEvent(QShowEvent* event)
     if (!loaded_) {
         loaded_ = true;
         Form_Load();
+        FirstFrame::showOver(this);
     }
     QWidget::showEvent(event);
 }

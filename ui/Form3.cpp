@@ -25,7 +25,7 @@ using K = ControlKind;
 
 // clang-format off
 const ControlRow kControls[] = {
-    {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg", 0},
+    {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg"},
     {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 " AMPORA_VERSION, 9.75},
     {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", 9.75},
     {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, 9.75, NoFlags, nullptr, "关于 Ampora"},

@@ -28,8 +28,8 @@ struct ControlRow {
     const char* name;
     ControlKind kind;
     int left, top, width, height;
-    const char* text; // caption, or the art resource for a picture
-    double points;    // Tahoma bold size; 0 for controls without text
+    const char* text;  // caption, or the art resource for a picture
+    double points = 0; // Tahoma bold size; 0 for controls without text
     unsigned flags = NoFlags;
     const char* toolTip = nullptr;
     const char* accessibleName = nullptr; // for controls whose words are a separate label

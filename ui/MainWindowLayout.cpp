@@ -15,63 +15,63 @@ constexpr const char* kCardIcon = ":/art/icons/expansion-card.svg";
 // clang-format off
 const ControlRow kControls[] = {
     // Background: the lowest six rows of the picture fall outside the window.
-    {"Image2", K::Picture, 0, 0, 6375, 8250, ":/art/background.svg", 0},
+    {"Image2", K::Picture, 0, 0, 6375, 8250, ":/art/background.svg"},
 
     // Title banner: the window's own caption buttons.
     {"Label7", K::ClickableLabel, 5790, 270, 405, 405, "X", 18, Centred, "关闭程序", "关闭程序"},
     {"Label822", K::ClickableLabel, 5790, 720, 405, 375, "?", 18, Centred, "帮助", "帮助"},
 
     // Main components: processor, memory and graphics rows, then the optional drives.
-    {"Image3", K::Picture, 120, 1320, 360, 360, kProcessorIcon, 0},
+    {"Image3", K::Picture, 120, 1320, 360, 360, kProcessorIcon},
     {"Combo1", K::Selector, 510, 1320, 2675, 345, nullptr, 8.25, NoFlags, nullptr, "处理器"},
     {"Label13", K::Label, 3110, 1380, 315, 195, "X", 8.25, Centred, nullptr, "×"},
     {"Combo2", K::Selector, 3350, 1320, 585, 345, nullptr, 8.25, NoFlags, nullptr, "处理器数量"},
-    {"Image4", K::Picture, 120, 1830, 360, 360, kMemoryIcon, 0},
+    {"Image4", K::Picture, 120, 1830, 360, 360, kMemoryIcon},
     {"Combo5", K::Selector, 510, 1830, 2675, 345, nullptr, 8.25, NoFlags, nullptr, "内存"},
     {"Label14", K::Label, 3110, 1890, 315, 195, "X", 8.25, Centred, nullptr, "×"},
     {"Combo4", K::Selector, 3350, 1830, 585, 345, nullptr, 8.25, NoFlags, nullptr, "内存数量"},
-    {"Image5", K::Picture, 120, 2340, 360, 360, kCardIcon, 0},
+    {"Image5", K::Picture, 120, 2340, 360, 360, kCardIcon},
     {"Combo6", K::Selector, 510, 2340, 2675, 345, nullptr, 8.25, NoFlags, nullptr, "显卡"},
     {"Label15", K::Label, 3110, 2400, 315, 195, "X", 8.25, Centred, nullptr, "×"},
     {"Combo7", K::Selector, 3350, 2340, 585, 345, nullptr, 8.25, NoFlags, nullptr, "显卡数量"},
-    {"Image6", K::Picture, 120, 2850, 360, 360, ":/art/icons/optical-disc.svg", 0},
+    {"Image6", K::Picture, 120, 2850, 360, 360, ":/art/icons/optical-disc.svg"},
     {"Combo11", K::Selector, 510, 2850, 1675, 345, nullptr, 8.25, NoFlags, nullptr, "可选件 #1"},
     {"Combo8", K::Selector, 2260, 2850, 1675, 345, nullptr, 8.25, NoFlags, nullptr, "可选件 #2"},
 
     // USB and FireWire: a switch each that unlocks a device count.
-    {"Image7", K::Picture, 120, 3390, 360, 360, ":/art/icons/usb.svg", 0},
+    {"Image7", K::Picture, 120, 3390, 360, 360, ":/art/icons/usb.svg"},
     {"Check6", K::TickBox, 540, 3420, 225, 255, nullptr, 0, NoFlags, nullptr, "USB"},
     {"Label1733", K::Label, 810, 3420, 675, 225, "USB", 8.25},
     {"Label20", K::Label, 180, 3810, 975, 225, "设备数量：", 8.25},
     {"Combo15", K::Selector, 1080, 3750, 555, 345, nullptr, 8.25, DisabledAtStart, nullptr, "USB 设备数量"},
-    {"Image8", K::Picture, 1800, 3420, 360, 360, ":/art/icons/firewire.svg", 0},
+    {"Image8", K::Picture, 1800, 3420, 360, 360, ":/art/icons/firewire.svg"},
     {"Check9", K::TickBox, 2250, 3420, 225, 255, nullptr, 0, NoFlags, nullptr, "火线"},
     {"Label8553", K::Label, 2520, 3420, 855, 225, "火线", 8.25},
     {"Label21", K::Label, 1830, 3810, 945, 225, "设备数量：", 8.25},
     {"Combo16", K::Selector, 2760, 3750, 555, 345, nullptr, 8.25, DisabledAtStart, nullptr, "火线设备数量"},
 
     // Counted devices.
-    {"Image16", K::Picture, 3990, 1320, 360, 360, ":/art/icons/case-fan.svg", 0},
+    {"Image16", K::Picture, 3990, 1320, 360, 360, ":/art/icons/case-fan.svg"},
     {"Label273322", K::Label, 4410, 1380, 1245, 225, "系统风扇：", 8.25},
     {"Combo9", K::Selector, 5520, 1320, 645, 345, nullptr, 8.25, NoFlags, nullptr, "系统风扇"},
-    {"Image17", K::Picture, 3990, 1830, 360, 360, ":/art/icons/light-tube.svg", 0},
+    {"Image17", K::Picture, 3990, 1830, 360, 360, ":/art/icons/light-tube.svg"},
     {"Label11", K::Label, 4410, 1890, 1245, 225, "机箱灯管：", 8.25},
     {"Combo10", K::Selector, 5520, 1830, 645, 345, nullptr, 8.25, NoFlags, nullptr, "机箱灯管"},
-    {"Image18", K::Picture, 3990, 2340, 360, 360, ":/art/icons/card-reader.svg", 0},
+    {"Image18", K::Picture, 3990, 2340, 360, 360, ":/art/icons/card-reader.svg"},
     {"Label12", K::Label, 4410, 2400, 1485, 225, "读卡器：", 8.25},
     {"Combo13", K::Selector, 5520, 2340, 645, 345, nullptr, 8.25, NoFlags, nullptr, "读卡器"},
-    {"Image19", K::Picture, 3990, 2820, 360, 360, ":/art/icons/floppy.svg", 0},
+    {"Image19", K::Picture, 3990, 2820, 360, 360, ":/art/icons/floppy.svg"},
     {"Label17", K::Label, 4410, 2880, 1245, 225, "软驱 / ZIP：", 8.25},
     {"Combo14", K::Selector, 5520, 2820, 645, 345, nullptr, 8.25, NoFlags, nullptr, "软驱 / ZIP"},
-    {"Image20", K::Picture, 3990, 3330, 360, 360, ":/art/icons/hard-disk.svg", 0},
+    {"Image20", K::Picture, 3990, 3330, 360, 360, ":/art/icons/hard-disk.svg"},
     {"Label10", K::Label, 4410, 3390, 1245, 225, "硬盘：", 8.25},
     {"Combo3", K::Selector, 5520, 3330, 645, 345, nullptr, 8.25, NoFlags, nullptr, "硬盘"},
-    {"Image21", K::Picture, 3990, 3840, 360, 360, kCardIcon, 0},
+    {"Image21", K::Picture, 3990, 3840, 360, 360, kCardIcon},
     {"Label3", K::Label, 4410, 3930, 1395, 225, "其他 PCI：", 8.25},
     {"Combo18", K::Selector, 5520, 3870, 645, 345, nullptr, 8.25, NoFlags, nullptr, "其他 PCI"},
 
     // Add-in cards: the boxes are too narrow for their own captions; the words are labels.
-    {"Image9", K::Picture, 150, 4290, 360, 360, kCardIcon, 0},
+    {"Image9", K::Picture, 150, 4290, 360, 360, kCardIcon},
     {"Label8bff", K::Label, 570, 4350, 2445, 255, "集成或增加设备：", 8.25},
     {"Check1", K::TickBox, 570, 4740, 225, 255, nullptr, 0, NoFlags, nullptr, "56K 拨号调制解调器"},
     {"Label19", K::Label, 960, 4740, 1905, 225, "56K 拨号调制解调器", 8.25},
@@ -89,7 +89,7 @@ const ControlRow kControls[] = {
     {"Label5", K::Label, 960, 7260, 1635, 225, "12V 水冷器", 8.25},
 
     // Overclock panel, inside the bracket frame of the background.
-    {"Image1", K::Picture, 3810, 4740, 360, 360, ":/art/icons/overclock.svg", 0},
+    {"Image1", K::Picture, 3810, 4740, 360, 360, ":/art/icons/overclock.svg"},
     {"Check10", K::TickBox, 4260, 4800, 225, 255, nullptr, 0, NoFlags, nullptr, "超频"},
     {"Label8v2d", K::Label, 4560, 4800, 1455, 225, "超频", 9.75},
     {"Image22", K::Picture, 3990, 5160, 360, 360, kProcessorIcon, 0, HiddenAtStart},
@@ -107,8 +107,8 @@ const ControlRow kControls[] = {
 
     // Estimate display: the shadow is listed first so the digits stack above it.
     {"Label8889", K::Label, 3720, 6570, 2115, 255, "估计功率", 9.75, Centred},
-    {"Labelshadow", K::Label, 3840, 6840, 1215, 555, "0", 24, RightAligned | BlackText | Decoration},
-    {"Label4", K::Label, 3780, 6780, 1215, 555, "0", 24, RightAligned},
+    {"Labelshadow", K::Label, 3840, 6840, 1215, 555, nullptr, 24, RightAligned | BlackText | Decoration},
+    {"Label4", K::Label, 3780, 6780, 1215, 555, nullptr, 24, RightAligned},
     {"Label6", K::Label, 5070, 7020, 735, 345, "瓦", 12, Decoration},
     {"Labeldr", K::Label, 3360, 7320, 2775, 255, "ATX 12V 2.0 (双路 +12V 输出)", 8.25, DisabledAtStart},
 

@@ -4,6 +4,8 @@
 //   AMPORA_UPDATE_PICTURES=1 ctest --preset default -R tst_form1
 #include "tests/WindowUser.h"
 #include "ui/AppStyle.h"
+#include "ui/ArtPixels.h"
+#include "ui/FirstFrame.h"
 #include "ui/Form1.h"
 
 #include <QDesktopServices>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRawFont>
+#include <QResource>
 
 namespace {
 
@@ -75,8 +78,11 @@ private slots:
         QApplication::setPalette(QPalette(QColor(90, 0, 90)));
         form_ = std::make_unique<ampora::ui::Form1>();
         form_->show();
+        // The first frame, drawn at build time, lies over the controls until it is on screen.
+        QVERIFY(form_->findChild<ampora::ui::FirstFrame*>());
         form_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        QTRY_VERIFY(!form_->findChild<ampora::ui::FirstFrame*>());
         opened_.clear();
     }
     void cleanup() { form_.reset(); }
@@ -85,8 +91,8 @@ private slots:
     void windowsLookAsTheirReference_data()
     {
         QTest::addColumn<QString>("state");
-        for (const char* state :
-             {"start", "configured", "configured-2x", "configured-hits", "about", "about-hits"})
+        for (const char* state : {"start", "first-frame", "configured", "configured-2x",
+                                  "configured-hits", "about", "about-hits"})
             QTest::newRow(state) << state;
     }
     void windowsLookAsTheirReference()
@@ -106,10 +112,14 @@ private slots:
             click(control(*form_, "labelf4if"));
             window = aboutWindow();
         }
-        const QImage actual = picture(window, ratio);
+        // The program's first frame, drawn at build time, is the start state to the pixel.
+        const QByteArray built = QResource(":/first-frame.argb").uncompressedData();
+        const QImage actual =
+            state == "first-frame" ? ampora::ui::decodeArtPixels(built) : picture(window, ratio);
         QTest::mouseRelease(control(*form_, "Label2l"), Qt::LeftButton, {}, {-1, -1});
 
-        const QString reference = AMPORA_PICTURES_DIR "/" + state + ".png";
+        const QString reference =
+            AMPORA_PICTURES_DIR "/" + state.replace("first-frame", "start") + ".png";
         if (qEnvironmentVariableIsSet("AMPORA_UPDATE_PICTURES"))
             QVERIFY(actual.save(reference));
         QImage marked = QImage(reference).convertToFormat(QImage::Format_RGB32);

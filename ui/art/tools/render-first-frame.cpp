@@ -1,0 +1,32 @@
+// Build-time helper: draws the main window in its start state, one device pixel per layout pixel,
+// into the pixel form of ui/ArtPixels.h, for the program's first frame (ui/FirstFrame.h).
+//   render-first-frame OUTPUT
+#include "ui/AppStyle.h"
+#include "ui/ArtPixels.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // drawing needs no display
+    QApplication app(argc, argv);
+    ampora::ui::installAppStyle();
+    ampora::ui::Form1 window;
+    window.show();
+    QImage picture(window.size(), QImage::Format_ARGB32_Premultiplied);
+    window.render(&picture);
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::WriteOnly) || file.write(ampora::ui::encodeArtPixels(picture)) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
