@@ -69,7 +69,7 @@ void setUpKeyboardOrder(const QList<QWidget*>& order)
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
-    setFont(formFont(8.25));
+    setFont(formFont(kBodyPoints));
 
     controls_ = bindMainWindowControls(buildForm(this, mainWindowControls(), mainWindowLines()));
     fillSelectors();
@@ -170,8 +170,7 @@ void Form1::paintEvent(QPaintEvent* event)
 {
     // The window icon, an SVG that X wants rendered at four sizes, waits for the first frame:
     // queued, it is set once that frame is painted and flushed to the screen.
-    if (!iconSet_) {
-        iconSet_ = true;
+    if (windowIcon().isNull()) {
         QMetaObject::invokeMethod(
             this, [this] { setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg"))); },
             Qt::QueuedConnection);

@@ -102,7 +102,6 @@ private:
     QPoint dragOffset_;
     bool draggingByHand_ = false;
     bool loaded_ = false;
-    bool iconSet_ = false;
 };
 
 } // namespace ampora::ui

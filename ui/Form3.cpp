@@ -20,15 +20,17 @@ constexpr const char* kAboutText =
     "我们不对其提供准确性、完整性、及时性或有效性的担保。使用者风险自负。";
 
 constexpr QSize kAboutWindowSize{165, 312};
+// The size of the window's text but for "确定".
+constexpr double kTextPoints = 9.75;
 
 using K = ControlKind;
 
 // clang-format off
 const ControlRow kControls[] = {
     {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg"},
-    {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 " AMPORA_VERSION, 9.75},
-    {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", 9.75},
-    {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, 9.75, NoFlags, nullptr, "关于 Ampora"},
+    {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 " AMPORA_VERSION, kTextPoints},
+    {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", kTextPoints},
+    {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, kTextPoints, NoFlags, nullptr, "关于 Ampora"},
     {"Label2", K::ClickableLabel, 960, 4260, 645, 375, "确定", 14.25, Centred},
 };
 // clang-format on
@@ -39,7 +41,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
 {
     setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("Form3"), kAboutWindowSize);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(formFont(9.75));
+    setFont(formFont(kTextPoints));
 
     const FormControls controls = buildForm(this, kControls);
     connect(controls.get<ClickableLabel>("Label2"), &ClickableLabel::clicked, this,

@@ -90,6 +90,7 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
     }
     case ControlKind::Selector: {
         auto* selector = new QComboBox(form); // a list to pick from, not to type into
+        selector->setAccessibleName(text);
         announceItemChanges(selector);
         selector->setPalette(selectorPalette(selector->style()->standardPalette()));
         return selector;
@@ -97,6 +98,7 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
     case ControlKind::TickBox: {
         // The box is too narrow for a caption: the words beside it are a separate label.
         auto* box = new TickBox(form);
+        box->setAccessibleName(text);
         box->setAutoFillBackground(true);
         box->setPalette(tickBoxPalette(box->style()->standardPalette()));
         return box;
@@ -188,7 +190,7 @@ FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
         control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(pixelRect(row));
         // Controls in the window's own font inherit it; a font of their own costs start-up time.
-        if (row.points > 0 && formFont(row.points) != form->font())
+        if (row.points && formFont(row.points) != form->font())
             control->setFont(formFont(row.points));
         if (row.toolTip)
             control->setToolTip(QString::fromUtf8(row.toolTip));

@@ -32,7 +32,7 @@ struct ControlRow {
     double points = 0; // Tahoma bold size; 0 for controls without text
     unsigned flags = NoFlags;
     const char* toolTip = nullptr;
-    const char* accessibleName = nullptr; // for controls whose words are a separate label
+    const char* accessibleName = nullptr; // for a label or text box, where its words do not say it
 };
 
 // A straight line between two points (twips) of a given width in pixels.

@@ -9,6 +9,8 @@
 namespace ampora::ui {
 
 inline constexpr QSize kMainWindowSize{425, 544};
+// The size of most of the window's text: the selectors and the labels beside them.
+inline constexpr double kBodyPoints = 8.25;
 
 std::span<const ControlRow> mainWindowControls();
 std::span<const LineRow> mainWindowLines();

@@ -14,7 +14,7 @@ namespace ampora::ui {
 
 void initResources()
 {
-    static const bool registered = [] {
+    [[maybe_unused]] static const bool registered = [] {
         registerCompiledResources();
         // Populating the font database first makes Qt prefer the bundled files over system
         // fonts of the same family name, where it sees system fonts at all (see Fonts.cpp).
@@ -23,7 +23,6 @@ void initResources()
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/AmporaCJK-Bold.otf"));
         return true;
     }();
-    Q_UNUSED(registered);
 }
 
 } // namespace ampora::ui

@@ -201,8 +201,12 @@ private slots:
         QCOMPARE(opened_, QStringList{target});
     }
 
-    void onlyTheBackgroundDragsTheWindow()
+    void windowsOpenCentredAndOnlyTheBackgroundDragsTheMain()
     {
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        click(control(*form_, "labelf4if"));
+        QCOMPARE(aboutWindow()->geometry().center(), centre);
+        QCOMPARE(form_->geometry().center(), centre);
         const QPoint start = form_->pos();
         for (const char* name : {"Label23", "Image3", "Label4", "Image2"}) {
             QWidget* from = control(*form_, name);
