@@ -10,6 +10,12 @@ template <typename Row, std::size_t N> void addTableRows(const Row (&rows)[N])
         QTest::newRow(rows[i].name) << int(i);
 }
 
+// Text of the plain C++ layers as a QString, for QCOMPARE.
+inline QString text(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
 template <typename Row, std::size_t N> const Row& currentRow(const Row (&rows)[N])
 {
     return rows[*static_cast<int*>(QTest::qData("row", qMetaTypeId<int>()))];

@@ -13,11 +13,6 @@ using namespace ampora;
 
 namespace {
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 QString joined(const auto& items)
 {
     QStringList texts;

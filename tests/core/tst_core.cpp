@@ -11,11 +11,6 @@ using namespace ampora;
 
 namespace {
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 struct TextFormRow {
     const char* name;
     double value;
