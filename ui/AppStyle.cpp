@@ -32,25 +32,6 @@ QRect AppStyle::subControlRect(ComplexControl control, const QStyleOptionComplex
     }
 }
 
-void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                  QPainter* painter, const QWidget* widget) const
-{
-    const auto* selector = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-    if (control != CC_ComboBox || !selector)
-        return QProxyStyle::drawComplexControl(control, option, painter, widget);
-    // Fusion keeps each drawn list face under the identity of its palette, and every list has a
-    // palette object of its own: lists of equal colours get one object, so they share faces.
-    QStyleOptionComboBox shared = *selector;
-    const QPalette& palette = option->palette;
-    auto same = std::find_if(selectorPalettes_.cbegin(), selectorPalettes_.cend(), [&](auto& p) {
-        return p == palette && p.currentColorGroup() == palette.currentColorGroup();
-    });
-    if (same == selectorPalettes_.cend())
-        same = selectorPalettes_.insert(selectorPalettes_.cend(), palette);
-    shared.palette = *same;
-    QProxyStyle::drawComplexControl(control, &shared, painter, widget);
-}
-
 void installAppStyle()
 {
     QApplication::setStyle(new AppStyle); // the application takes ownership

@@ -2,8 +2,6 @@
 // drop-down lists so that the narrow count lists (37 pixels wide) show a two-digit count in full.
 #pragma once
 
-#include <QList>
-#include <QPalette>
 #include <QProxyStyle>
 
 namespace ampora::ui {
@@ -15,11 +13,6 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget = nullptr) const override;
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget = nullptr) const override;
-
-private:
-    mutable QList<QPalette> selectorPalettes_; // one of each set of colours the lists show
 };
 
 // Makes AppStyle the application's style; call once the QApplication exists.

@@ -315,14 +315,16 @@ void Form1::Check10_Click()
 
 void Form1::Image2_MouseDown(QPoint globalPosition)
 {
-    dragOffset_ = globalPosition - pos();
-    draggingByHand_ = !startWindowMove(this);
+    // Where the window system will not move the window, it follows the pointer from here.
+    handDragOffset_.reset();
+    if (!startWindowMove(this))
+        handDragOffset_ = globalPosition - pos();
 }
 
 void Form1::Image2_Drag(QPoint globalPosition)
 {
-    if (draggingByHand_)
-        move(globalPosition - dragOffset_);
+    if (handDragOffset_)
+        move(globalPosition - *handDragOffset_);
 }
 
 void Form1::Label7_Click() { close(); }

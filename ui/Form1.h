@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 namespace ampora::ui {
 
 class Form1 : public QWidget {
@@ -99,8 +101,7 @@ private:
     Sheet sheet_;
     MainWindowControls controls_;
     QPointer<Form3> about_;
-    QPoint dragOffset_;
-    bool draggingByHand_ = false;
+    std::optional<QPoint> handDragOffset_; // pointer to window, while moved by hand
     bool loaded_ = false;
 };
 

@@ -149,9 +149,7 @@ void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& 
     window->setFixedSize(size);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kBlack);
-    palette.setColor(QPalette::WindowText, kWhite);
     window->setPalette(palette);
-    window->setAutoFillBackground(true);
 }
 
 void centreOnScreen(QWidget* window)

@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <mutex>
+
 // Resources linked from a static library must be registered by name, outside any namespace.
 static void registerCompiledResources()
 {
@@ -14,15 +16,15 @@ namespace ampora::ui {
 
 void initResources()
 {
-    [[maybe_unused]] static const bool registered = [] {
+    static std::once_flag once;
+    std::call_once(once, [] {
         registerCompiledResources();
         // Populating the font database first makes Qt prefer the bundled files over system
         // fonts of the same family name, where it sees system fonts at all (see Fonts.cpp).
         QFontDatabase::families();
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/WineTahoma-Bold.ttf"));
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/AmporaCJK-Bold.otf"));
-        return true;
-    }();
+    });
 }
 
 } // namespace ampora::ui

@@ -19,6 +19,12 @@ private slots:
         QTest::keyClick(memory, Qt::Key_Down);
         QAccessibleTextInterface* text = accessible(memory)->textInterface();
         QCOMPARE(text->text(0, text->characterCount()), "PC66/100 SDRAM");
+        // Selected as a whole, the caret at its start; the list below it, as Qt's own.
+        int start = -1, end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE((QList{text->selectionCount(), start, end, text->cursorPosition()}),
+                 (QList{1, 0, 14, 0}));
+        QCOMPARE(accessible(memory)->indexOfChild(accessible(memory)->child(0)), 0);
     }
 
     // The mouse and the keys are tried on locked selectors in the random sessions.

@@ -8,8 +8,7 @@ namespace {
 
 // Slight hinting is what a stock desktop configuration asks for, and what the window's reference
 // pictures show; fontconfig's built-in default would be full hinting.
-constexpr char kConfiguration[] = R"(<?xml version="1.0"?>
-<fontconfig>
+constexpr char kConfiguration[] = R"(<fontconfig>
   <match target="pattern">
     <edit name="hintstyle" mode="assign"><const>hintslight</const></edit>
   </match>
