@@ -6,7 +6,6 @@ namespace ampora::ui {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
-    event->accept();
     if (heldButton_ != Qt::NoButton)
         return; // a second button while the first is held starts nothing new
     heldButton_ = event->button();
@@ -18,7 +17,6 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double-click is neither a new press nor a second click, so a
     // link opens once.
-    event->accept();
     if (heldButton_ == Qt::NoButton)
         heldButton_ = event->button();
     clickPending_ = false;
@@ -26,12 +24,10 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    event->accept();
     if (event->button() != heldButton_)
         return;
     heldButton_ = Qt::NoButton;
     const bool click = clickPending_ && rect().contains(event->position().toPoint());
-    clickPending_ = false;
     emit released();
     if (click)
         emit clicked();

@@ -6,6 +6,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
+#include <mutex>
+
 namespace ampora::ui {
 
 namespace {
@@ -169,8 +171,8 @@ QAccessibleInterface* createControlAccessible(const QString& className, QObject*
 
 void installControlAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(createControlAccessible), true);
-    Q_UNUSED(installed);
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(createControlAccessible); });
 }
 
 void announceItemChanges(QComboBox* selector)
