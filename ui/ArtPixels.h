@@ -1,6 +1,6 @@
-// The form in which a piece of art's build-time rendering is stored: its width and height (two
-// 32-bit numbers in the machine's order), then the rows of premultiplied ARGB32 pixels as QImage
-// keeps them, so the program draws them without decoding.
+// The form in which the first frame's build-time picture (FirstFrame.h) is stored: its width and
+// height (two 32-bit numbers in the machine's order), then the rows of premultiplied ARGB32
+// pixels as QImage keeps them, so the program draws them without decoding.
 #pragma once
 
 #include <QByteArray>

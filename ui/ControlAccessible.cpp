@@ -181,6 +181,8 @@ void announceItemChanges(QComboBox* selector)
     // deleted selection.
     QObject::connect(selector, &QComboBox::currentTextChanged, selector,
                      [selector](const QString& item) {
+                         if (!QAccessible::isActive())
+                             return; // no screen reader listens: spare every pick the event
                          QAccessibleTextInsertEvent event(selector, 0, item);
                          QAccessible::updateAccessibility(&event);
                      });
