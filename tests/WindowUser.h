@@ -40,6 +40,16 @@ inline QStringList script(const QString& actions)
     return actions.split(QRegularExpression(" (?=Combo|Check|Label)"), Qt::SkipEmptyParts);
 }
 
+// Carries out a script's action as a user: "Combo2=2" picks the item "2" from the list of Combo2,
+// "Check3" clicks the box. False when the list does not take the item.
+inline bool act(const QWidget& window, const QString& action)
+{
+    auto* list = qobject_cast<QComboBox*>(control(window, action.section('=', 0, 0).toStdString()));
+    if (!list)
+        click(control(window, action.toStdString()));
+    return !list || pickFromList(list, list->findText(action.section('=', 1)));
+}
+
 // The offscreen platform says, for every list opened, that it cannot raise windows or grab the
 // keyboard; thousands of such notices would bury a real warning.
 inline void quietOffscreenNotices()

@@ -100,12 +100,8 @@ private slots:
         QFETCH(QString, state);
         const qreal ratio = state.endsWith("2x") ? 2 : state.endsWith("hits") ? 0 : 1;
         QWidget* window = form_.get();
-        for (const QString& action : script(state.startsWith("configured") ? kConfigured : "")) {
-            auto* list =
-                qobject_cast<QComboBox*>(control(*form_, action.section('=', 0, 0).toStdString()));
-            list ? list->setCurrentIndex(list->findText(action.section('=', 1)))
-                 : click(control(*form_, action.toStdString()));
-        }
+        for (const QString& action : script(state.startsWith("configured") ? kConfigured : ""))
+            QVERIFY2(act(*form_, action), qPrintable(action));
         if (state == "configured") // with the feedback link held down
             QTest::mousePress(control(*form_, "Label2l"), Qt::LeftButton);
         if (state.startsWith("about")) {
