@@ -51,12 +51,14 @@ inline bool act(const QWidget& window, const QString& action)
 }
 
 // The offscreen platform says, for every list opened, that it cannot raise windows or grab the
-// keyboard; thousands of such notices would bury a real warning.
-inline void quietOffscreenNotices()
+// keyboard, and Wine, for every window, that it lacks a call of Windows 10: thousands of such
+// notices would bury a real warning.
+inline void quietPlatformNotices()
 {
     static const QtMessageHandler platform = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.startsWith(QLatin1String("This plugin does not support")))
+            if (!text.startsWith(QLatin1String("This plugin does not support")) &&
+                !text.startsWith(QLatin1String("EnableNonClientDpiScaling() failed")))
                 platform(type, context, text);
         });
 }

@@ -1,13 +1,13 @@
 #include "ui/DesktopShell.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
 #include "ui/platform/WindowsShell.h"
 #else
 #include <QDesktopServices>
-#include <QGuiApplication>
-#include <QPalette>
 #include <QUrl>
 #include <QWindow>
 #endif
@@ -20,19 +20,14 @@ namespace ampora::ui {
 // parsing that would re-encode a mailto subject.
 void openTarget(QWidget* window, const QString& target)
 {
-    platform::shellOpen(reinterpret_cast<void*>(window->winId()), target.toLocal8Bit().constData());
+    platform::shellOpen(reinterpret_cast<void*>(window->winId()),
+                        reinterpret_cast<const wchar_t*>(target.utf16()));
 }
 
 bool startWindowMove(QWidget* window)
 {
     platform::startCaptionDrag(reinterpret_cast<void*>(window->winId()));
     return true;
-}
-
-QColor systemWindowColour()
-{
-    const unsigned long colour = platform::windowColour();
-    return QColor(int(colour & 0xff), int((colour >> 8) & 0xff), int((colour >> 16) & 0xff));
 }
 
 #else
@@ -48,9 +43,10 @@ bool startWindowMove(QWidget* window)
     return handle && handle->startSystemMove();
 }
 
-// Elsewhere the application palette's base colour is the desktop's window colour.
-QColor systemWindowColour() { return QGuiApplication::palette().color(QPalette::Base); }
-
 #endif
+
+// The application palette's base colour is the desktop's window colour: on Windows, Qt takes it
+// from the system colour COLOR_WINDOW.
+QColor systemWindowColour() { return QGuiApplication::palette().color(QPalette::Base); }
 
 } // namespace ampora::ui

@@ -2,6 +2,8 @@
 
 #include "ui/FormLayout.h"
 
+#include <QGuiApplication>
+
 #ifdef AMPORA_BUNDLED_FONTCONFIG
 #include "ui/platform/BundledFontconfig.h"
 
@@ -21,6 +23,11 @@ QFont formFont(double points)
     font.setBold(true);
     // Grey edges on every screen, as the first frame drawn at build time has them.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
+#ifdef Q_OS_WIN
+    // Hinted as fontconfig hints on Linux: lightly, and not at all on scaled screens.
+    font.setHintingPreference(qApp->devicePixelRatio() == 1 ? QFont::PreferVerticalHinting
+                                                            : QFont::PreferNoHinting);
+#endif
     // Pixel sizes keep the layout's proportions whatever dpi the screen reports.
     font.setPixelSize(pointsToPixels(points));
     return font;

@@ -39,7 +39,9 @@ const ControlRow kControls[] = {
 
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("Form3"), kAboutWindowSize);
+    // The title is what the task bar and the window switcher show.
+    setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("关于 Ampora"),
+                          kAboutWindowSize);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(formFont(kTextPoints));
 

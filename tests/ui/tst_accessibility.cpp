@@ -11,7 +11,7 @@ static const auto accessible = &QAccessible::queryAccessibleInterface;
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { quietOffscreenNotices(), form_.show(); }
+    void initTestCase() { quietPlatformNotices(), form_.show(); }
 
     void selectorOffersItsNewItemAsText()
     {

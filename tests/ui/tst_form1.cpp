@@ -30,7 +30,15 @@ QImage picture(QWidget* window, qreal ratio)
     return image;
 }
 
-// How many pixels differ by more than rounding, marked in the reference; -1 for another size.
+// How much a channel may differ: by rounding, and on Windows by the text gamma with which the
+// Chinese face's glyph edges are blended there (2.31, where Linux uses 1.7): up to 29 levels.
+#ifdef Q_OS_WIN
+constexpr int kTolerance = 32;
+#else
+constexpr int kTolerance = 16;
+#endif
+
+// How many pixels differ by more than the tolerance, marked in the reference; -1 for another size.
 int differences(const QImage& actual, QImage& marked)
 {
     int changed = marked.size() == actual.size() ? 0 : -1;
@@ -39,7 +47,7 @@ int differences(const QImage& actual, QImage& marked)
             const QRgb a = actual.pixel(x, y), e = marked.pixel(x, y);
             const int most = std::max(
                 {qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)), qAbs(qBlue(a) - qBlue(e))});
-            if (most > 16 && ++changed)
+            if (most > kTolerance && ++changed)
                 marked.setPixel(x, y, qRgb(255, 0, 255));
         }
     return changed;
@@ -50,6 +58,11 @@ const QString kConfigured = "Combo1=Athlon 64 X2 Toledo Combo2=1 Combo5=DDR2 SDR
                             "Combo6=GeForce 7800 GTX Combo7=2 Combo11=DVDRW Combo8=CD-ROM Combo9=4 "
                             "Combo10=2 Combo3=2 Check2 Check3 Check4 Check6 Check9 Check10 "
                             "Combo15=3 Combooc=20 Combo120=10 Combo170=15";
+
+// Where the test session's Wine writes what the shell opens (cmake/wine-session.sh).
+const QString kOpenedByShell = "C:/opened.txt";
+
+QByteArray firstFrame() { return QResource(":/first-frame.argb").uncompressedData(); }
 
 } // namespace
 
@@ -62,7 +75,7 @@ private slots:
     void initTestCase()
     {
         ampora::ui::installAppStyle();
-        quietOffscreenNotices();
+        quietPlatformNotices();
         QDesktopServices::setUrlHandler("http", this, "open");
         QDesktopServices::setUrlHandler("mailto", this, "open");
     }
@@ -78,12 +91,14 @@ private slots:
         QApplication::setPalette(QPalette(QColor(90, 0, 90)));
         form_ = std::make_unique<ampora::ui::Form1>();
         form_->show();
-        // The first frame, drawn at build time, lies over the controls until it is on screen.
-        QVERIFY(form_->findChild<ampora::ui::FirstFrame*>());
+        // The first frame, drawn at build time, lies over the controls until it is on screen; a
+        // cross build, which cannot draw it, lets the controls draw it.
+        QCOMPARE(bool(form_->findChild<ampora::ui::FirstFrame*>()), bool(firstFrame().size()));
         form_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         QTRY_VERIFY(!form_->findChild<ampora::ui::FirstFrame*>());
         opened_.clear();
+        QFile::remove(kOpenedByShell);
     }
     void cleanup() { form_.reset(); }
 
@@ -109,7 +124,9 @@ private slots:
             window = aboutWindow();
         }
         // The program's first frame, drawn at build time, is the start state to the pixel.
-        const QByteArray built = QResource(":/first-frame.argb").uncompressedData();
+        const QByteArray built = firstFrame();
+        if (state == "first-frame" && built.isEmpty())
+            QSKIP("no first frame drawn at build time");
         const QImage actual =
             state == "first-frame" ? ampora::ui::decodeArtPixels(built) : picture(window, ratio);
         QTest::mouseRelease(control(*form_, "Label2l"), Qt::LeftButton, {}, {-1, -1});
@@ -193,12 +210,12 @@ private slots:
         // The desktop's window colour, which under the test's colour scheme is not white.
         QCOMPARE(label->palette().color(QPalette::WindowText),
                  QApplication::palette().color(QPalette::Base));
-        QVERIFY(opened_.isEmpty());
+        QVERIFY(opened().isEmpty());
         // As the window system delivers a double-click: a click, then a second press and release.
         QTest::mouseClick(label, Qt::LeftButton);
         QTest::mouseDClick(label, Qt::LeftButton);
         QTest::mouseRelease(label, Qt::LeftButton);
-        QCOMPARE(opened_, QStringList{target});
+        QTRY_COMPARE(opened(), QStringList{target});
         QCOMPARE(label->palette().color(QPalette::WindowText),
                  QApplication::palette().color(QPalette::Base));
     }
@@ -210,15 +227,20 @@ private slots:
         QCOMPARE(aboutWindow()->geometry().center(), centre);
         QCOMPARE(form_->geometry().center(), centre);
         const QPoint start = form_->pos();
-        for (const char* name : {"Label23", "Image3", "Label4", "Image2"}) {
-            QWidget* from = control(*form_, name);
+#ifdef Q_OS_WIN // where the system moves the window after the real mouse (tests/windows drags it)
+        const QStringList pressed{"Label23", "Image3", "Label4"};
+#else
+        const QStringList pressed{"Label23", "Image3", "Label4", "Image2"};
+#endif
+        for (const QString& name : pressed) {
+            QWidget* from = control(*form_, name.toStdString());
             QTest::mousePress(from, Qt::RightButton, {}, {3, 3});
             QMouseEvent move(QEvent::MouseMove, QPointF(33, 23), from->mapToGlobal(QPointF(33, 23)),
                              Qt::NoButton, Qt::RightButton, {});
             QApplication::sendEvent(from, &move);
             QTest::mouseRelease(from, Qt::RightButton, {}, {33, 23});
         }
-        QCOMPARE(form_->pos(), start + QPoint(30, 20));
+        QCOMPARE(form_->pos(), start + (pressed.contains("Image2") ? QPoint(30, 20) : QPoint()));
     }
 
     void everyShownCharacterHasABundledGlyph()
@@ -243,6 +265,16 @@ private slots:
     }
 
 private:
+    // What the desktop was asked to open: Qt's URL handlers hear it, but on Windows, where the
+    // shell opens links itself, the test session's Wine writes them to a file.
+    QStringList opened() const
+    {
+        QFile file(kOpenedByShell);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString(file.readAll()).split("\r\n", Qt::SkipEmptyParts)
+                   : opened_;
+    }
+
     std::unique_ptr<ampora::ui::Form1> form_;
     QStringList opened_;
 };

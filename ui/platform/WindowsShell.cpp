@@ -7,10 +7,11 @@
 
 namespace ampora::platform {
 
-void shellOpen(void* window, const char* target)
+void shellOpen(void* window, const wchar_t* target)
 {
     // The result is not checked: without a registered program nothing happens, as intended.
-    ShellExecuteA(static_cast<HWND>(window), "Open", target, "", "", SW_SHOWNORMAL);
+    // The wide call hands the text over whole, whatever the system's ANSI code page.
+    ShellExecuteW(static_cast<HWND>(window), L"Open", target, L"", L"", SW_SHOWNORMAL);
 }
 
 void startCaptionDrag(void* window)
@@ -22,7 +23,5 @@ void startCaptionDrag(void* window)
     SendMessageA(static_cast<HWND>(window), WM_NCLBUTTONDOWN, HTCAPTION,
                  reinterpret_cast<LPARAM>(&noPosition));
 }
-
-unsigned long windowColour() { return GetSysColor(COLOR_WINDOW); }
 
 } // namespace ampora::platform

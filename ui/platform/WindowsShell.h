@@ -5,13 +5,10 @@
 
 namespace ampora::platform {
 
-// Opens a web address or "mailto:" target (in the ANSI code page) with the user's default program.
-void shellOpen(void* window, const char* target);
+// Opens a web address or "mailto:" target (UTF-16) with the user's default program.
+void shellOpen(void* window, const wchar_t* target);
 
 // Hands the window to the system's move loop, as if its caption were being dragged.
 void startCaptionDrag(void* window);
-
-// The system's window background colour (COLOR_WINDOW) as 0x00BBGGRR.
-unsigned long windowColour();
 
 } // namespace ampora::platform
