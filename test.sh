@@ -13,3 +13,14 @@ ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+# The Windows program, cross-built, and its tests under Wine, where Qt for Windows is at hand.
+windows_qt=${AMPORA_WINDOWS_QT:-../shared/toolkits/qt-6.4.2-x86_64-w64-mingw32}
+if [[ -d $windows_qt ]]; then
+    ampora_install_deps "${AMPORA_WINDOWS_PACKAGES[@]}"
+    cmake --preset windows -DAMPORA_WINDOWS_QT="$(realpath "$windows_qt")"
+    cmake --build --preset windows
+    ctest --preset windows
+else
+    echo "Windows build skipped: no Qt for Windows at $windows_qt (set AMPORA_WINDOWS_QT)"
+fi

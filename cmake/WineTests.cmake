@@ -10,6 +10,13 @@ add_test(NAME wine_session_stop COMMAND ${AMPORA_WINE_SESSION} stop)
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine LABELS windows)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
 
-function(ampora_run_under_wine test)
-    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS windows)
+# Puts every test of the calling directory into the session, on Windows' own Qt platform.
+function(ampora_run_under_wine)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        get_test_property(${test} ENVIRONMENT environment)
+        list(FILTER environment EXCLUDE REGEX "^QT_QPA_PLATFORM=|NOTFOUND")
+        set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine
+            LABELS windows ENVIRONMENT "${environment}")
+    endforeach()
 endfunction()

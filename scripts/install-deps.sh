@@ -8,12 +8,16 @@ AMPORA_PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev libfontconfig-dev
     qt6-qpa-plugins locales
     # Packaging and its checks: the Debian package and its linter, the manual page reader, desktop
-    # file validators, the Windows cross-check.
-    dpkg-dev lintian man-db file appstream desktop-file-utils g++-mingw-w64-x86-64
+    # file validators.
+    dpkg-dev lintian man-db file appstream desktop-file-utils
     # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON); the start-up comparison watches the
     # window on an X server of its own.
     libbenchmark-dev libxcb1-dev xvfb xauth
 )
+
+# The Windows build (test.sh, where Qt for Windows is at hand): the MinGW-w64 compiler of the posix
+# thread model, and Wine with an X server, a pointer and a camera for its tests.
+AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick)
 
 ampora_install_deps() {
     local missing=()

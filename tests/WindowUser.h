@@ -57,8 +57,7 @@ inline void quietPlatformNotices()
 {
     static const QtMessageHandler platform = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.startsWith(QLatin1String("This plugin does not support")) &&
-                !text.startsWith(QLatin1String("EnableNonClientDpiScaling() failed")))
+            if (!text.contains(QRegularExpression("^(This plugin does not|EnableNonClientDpi)")))
                 platform(type, context, text);
         });
 }

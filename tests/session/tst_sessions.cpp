@@ -23,9 +23,7 @@
 #include <QPixmapCache>
 #include <QSignalSpy>
 
-#ifdef __GLIBC__
 #include <malloc.h>
-#endif
 #include <random>
 
 using namespace ampora;
@@ -210,12 +208,8 @@ private slots:
 
     void randomSessionKeepsTheRulesAndDoesNotGrow()
     {
-        const QByteArray seed = qEnvironmentVariableIsSet("AMPORA_SESSION_SEED")
-                                    ? qgetenv("AMPORA_SESSION_SEED")
-                                    : "20061024";
-        const int length = qEnvironmentVariableIsSet("AMPORA_SESSION_ACTIONS")
-                               ? qEnvironmentVariableIntValue("AMPORA_SESSION_ACTIONS")
-                               : 8000;
+        const QString seed = qEnvironmentVariable("AMPORA_SESSION_SEED", "20061024");
+        const int length = qEnvironmentVariable("AMPORA_SESSION_ACTIONS", "8000").toInt();
         std::mt19937_64 random(
             seed.toULongLong()); // fully specified: a seed replays alike everywhere
         const auto any = [&random](const auto& list) -> const auto&
