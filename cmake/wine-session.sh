@@ -49,8 +49,7 @@ run | with)
     # variables named WINE... to the program without that prefix.
     export DISPLAY=$(cat "$dir/display") WINEQT_FORCE_STDERR_LOGGING=1
     [[ $command == run ]] && exec "${wine[@]}" "$@"
-    export LOCPATH=$dir/locale LC_ALL=zh_CN.UTF-8
-    exec "$@"
+    exec env LOCPATH="$dir/locale" LC_ALL=zh_CN.UTF-8 "$@"
     ;;
 stop)
     wineserver --kill 2>/dev/null || true

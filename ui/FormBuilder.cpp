@@ -150,6 +150,9 @@ void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& 
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kBlack);
     window->setPalette(palette);
+#ifdef Q_OS_WIN
+    window->setAttribute(Qt::WA_TranslucentBackground);
+#endif
 }
 
 void centreOnScreen(QWidget* window)
