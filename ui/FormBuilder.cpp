@@ -151,6 +151,8 @@ void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& 
     palette.setColor(QPalette::Window, kBlack);
     window->setPalette(palette);
 #ifdef Q_OS_WIN
+    // Layered, the window stays unseen until its first frame is drawn, where it would otherwise
+    // show a blank for a moment. Its art covers it whole, so nothing of it is see-through.
     window->setAttribute(Qt::WA_TranslucentBackground);
 #endif
 }

@@ -7,12 +7,10 @@ set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 xdotool mousemove 0 0 # away from the window, which would light up under it
 wine "$1" &>/dev/null &
-window=$(timeout 60 xdotool search --sync --name '^Ampora$' | head -n1)
-for _ in {1..50}; do # until painted
-    differing=$(import -window "$window" png:- | compare -metric AE -fuzz 12.5% - "$2" null: 2>&1) && break
-    sleep 0.2
-done
-[[ $differing == 0 ]] || fail "$differing pixels differ from $2"
+window=$(timeout 60 xdotool search --sync --onlyvisible --pid $! --name '^Ampora$' | head -n1)
+sleep 2 # painted
+differing=$(import -window "$window" png:- | compare -metric AE -fuzz 12.5% - "$2" null: 2>&1) ||
+    fail "$differing pixels differ from $2"
 position() { xdotool getwindowgeometry "$window" | grep -o '[0-9]*,[0-9]*'; }
 IFS=, read -r x y <<<"$(position)"
 # From the banner of the background picture, with the real mouse.
