@@ -16,8 +16,9 @@ AMPORA_PACKAGES=(
 )
 
 # The Windows build (test.sh, where Qt for Windows is at hand): the MinGW-w64 compiler of the posix
-# thread model, and Wine with an X server, a pointer and a camera for its tests.
-AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick)
+# thread model, NSIS and zip for its packages, and Wine with an X server, a pointer and a camera
+# for its tests.
+AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix nsis zip wine wine64 xvfb xdotool imagemagick)
 
 ampora_install_deps() {
     local missing=()

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Installs Ampora for Windows from its setup program under Wine, silently and per user, as a user
+# would: checks the files, the Start-menu shortcut and the uninstall entry, starts the installed
+# program, tries the installer while it runs, installs again elsewhere, refuses bad input, and
+# removes it all with the entry's quiet uninstall command.
+#   wine-session.sh DIR with install-windows.sh SETUP.EXE
+set -euo pipefail
+setup=$1
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ampora'
+programs=$(winepath -u 'C:\users\root\AppData\Local\Programs')
+shortcut="$(winepath -u 'C:\users\root\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')/Ampora.lnk"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
+installed_in() { # the entry names the folder, which holds the program and its uninstaller
+    [[ $(value InstallLocation) == "$1" ]] || fail "the entry names $(value InstallLocation), not $1"
+    local folder
+    folder=$(winepath -u "$1")
+    for file in ampora.exe uninstall.exe licences/copyright.txt licences/qt/LGPL-3.0-only.txt \
+        relink/README.txt; do
+        [[ -s $folder/$file ]] || fail "$1 lacks $file"
+    done
+    [[ -s $shortcut ]] || fail "no Start-menu shortcut"
+}
+nothing_installed() {
+    wine reg query "$key" &>/dev/null && fail "$1 left an uninstall entry"
+    [[ -z $(ls -A "$programs" 2>/dev/null) && ! -e $shortcut ]] || fail "$1 left files"
+}
+echo "setup: $(stat -c %s "$setup") bytes"
+# A clean start, whatever an earlier run left.
+wine reg delete "$key" /f &>/dev/null || true
+rm -rf "$programs/Ampora" "$(winepath -u 'C:\Ampora')" "$shortcut"
+
+wine "$setup" /S /X && fail "an unknown switch was taken"
+nothing_installed "an unknown switch"
+wine "$setup" /S '/D=Z:\proc\Ampora' && fail "a folder that cannot be written was taken"
+nothing_installed "a folder that cannot be written"
+
+wine "$setup" /S || fail "the silent installation failed"
+folder='C:\users\root\AppData\Local\Programs\Ampora'
+installed_in "$folder"
+for entry in "DisplayName Ampora" "DisplayVersion 1.2.0" "Publisher Kestrune" \
+    "DisplayIcon $folder\\ampora.exe,0" "UninstallString \"$folder\\uninstall.exe\"" \
+    "QuietUninstallString \"$folder\\uninstall.exe\" /S" "NoModify 0x1" "NoRepair 0x1"; do
+    [[ $(value "${entry%% *}") == "${entry#* }" ]] || fail "${entry%% *} is $(value "${entry%% *}")"
+done
+(($(value EstimatedSize) > 20000)) || fail "EstimatedSize is $(value EstimatedSize) KB"
+
+wine "$folder\\ampora.exe" &>/dev/null &
+program=$!
+timeout 60 xdotool search --sync --onlyvisible --pid $program --name '^Ampora$' >/dev/null ||
+    fail "the installed program showed no window"
+wine "$setup" /S && fail "the installer went on while Ampora ran"
+installed_in "$folder"
+kill $program
+wait $program || true
+wine "$setup" /S || fail "installing over the same version failed"
+installed_in "$folder"
+
+wine "$setup" /S '/D=C:\Ampora' || fail "installing again elsewhere failed"
+installed_in 'C:\Ampora'
+[[ ! -e $programs/Ampora ]] || fail "the earlier installation is still there"
+
+quiet=$(value QuietUninstallString)
+uninstaller=${quiet%\"*}
+wine "${uninstaller#\"}" ${quiet##*\" } || fail "the quiet uninstall failed"
+for _ in {1..60}; do # the uninstaller runs on from a copy of itself
+    [[ -e $(winepath -u 'C:\Ampora') ]] || break
+    sleep 0.5
+done
+nothing_installed "the uninstall"
+[[ ! -e $(winepath -u 'C:\Ampora') ]] || fail "the uninstall left its folder"
+echo "installed, checked, refused bad input, and removed"

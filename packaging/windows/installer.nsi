@@ -1,0 +1,169 @@
+; Ampora's setup program: per user, without administrator rights, into
+; %LOCALAPPDATA%\Programs\Ampora, in Simplified Chinese as the program itself. It installs the
+; files listed in FILES (made by package.cmake from the installed tree) and registers an
+; uninstaller that removes just those. Built by packaging/windows/package.cmake:
+;   makensis -DVERSION=… -DCOPYRIGHT=… -DSTAGE=… -DFILES=… -DUNFILES=… -DICON=… -DOUTFILE=… installer.nsi
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID /FINAL lzma
+SetDateSave off ; no build times inside: two builds of one tree give one setup file
+RequestExecutionLevel user
+ManifestDPIAware true
+ManifestSupportedOS {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a} ; Windows 10 and 11
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include WordFunc.nsh
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ampora"
+
+Name "Ampora"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Ampora"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Kestrune"
+ShowInstDetails hide
+ShowUninstDetails hide
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=2052 "ProductName" "Ampora"
+VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=2052 "CompanyName" "Kestrune"
+VIAddVersionKey /LANG=2052 "FileDescription" "Ampora 安装程序"
+VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright © ${COPYRIGHT}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "此程序将引导你完成 Ampora ${VERSION} 的安装。$\r$\n$\r$\nAmpora 只为你自己安装，不需要管理员权限，也不改动系统文件。$\r$\n$\r$\n点击 [下一步(N)] 继续。"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/licences/copyright.txt"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\ampora.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+LangString Running ${LANG_SIMPCHINESE} "Ampora 正在运行。请先关闭它，再点“重试”；点“取消”则退出，什么也不改动。"
+LangString Unwritable ${LANG_SIMPCHINESE} "无法写入安装文件夹：$\r$\n$R1$\r$\n$\r$\n请选择另一个文件夹。什么也没有安装。"
+LangString UnknownSwitch ${LANG_SIMPCHINESE} "无法识别的参数：$R1$\r$\n$\r$\n可用的参数：$\r$\n/S$\t静默安装$\r$\n/D=文件夹$\t安装到该文件夹（须放在最后）"
+
+; Waits while the installed ampora.exe runs (Windows keeps a running program's file from being
+; written): the user closes it and retries, or cancels and nothing is changed.
+!macro WaitWhileAmporaRuns
+    ${DoWhile} ${FileExists} "$INSTDIR\ampora.exe"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\ampora.exe" a
+        ${IfNot} ${Errors}
+            FileClose $0
+            ${Break}
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(Running)" /SD IDCANCEL IDRETRY +2
+        Abort
+    ${Loop}
+!macroend
+
+Function .onInit
+    ; The installer takes /S, /NCRC and, last, /D=folder; anything else is refused.
+    ${GetParameters} $R0
+    StrCpy $R1 ""
+    ${Do}
+        ${If} $R0 == ""
+            ${Break}
+        ${EndIf}
+        StrCpy $R2 $R0 1
+        ${If} $R2 == " "
+            StrCpy $R0 $R0 "" 1
+            ${Continue}
+        ${EndIf}
+        StrCpy $R2 $R0 3
+        ${If} $R2 == "/D="
+            ${Break} ; the folder, which may hold blanks, is the rest
+        ${EndIf}
+        StrCpy $R3 0 ; the next word: up to a blank or the end
+        ${Do}
+            StrCpy $R2 $R0 1 $R3
+            ${If} $R2 == " "
+            ${OrIf} $R2 == ""
+                ${Break}
+            ${EndIf}
+            IntOp $R3 $R3 + 1
+        ${Loop}
+        StrCpy $R1 $R0 $R3
+        StrCpy $R0 $R0 "" $R3
+        ${If} $R1 != "/S"
+        ${AndIf} $R1 != "/NCRC"
+            MessageBox MB_OK|MB_ICONSTOP "$(UnknownSwitch)" /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+    ${Loop}
+    ; NSIS passes over a /D= folder it finds unusable (below a file, say) and would install into
+    ; the default one instead: refuse, as for a folder that cannot be written.
+    System::Call "kernel32::GetCommandLine() t .R0"
+    ClearErrors
+    ${WordFind} "$R0" " /D=" "E+1}" $R1
+    ${IfNot} ${Errors}
+    ${AndIf} $R1 != $INSTDIR
+        MessageBox MB_OK|MB_ICONSTOP "$(Unwritable)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+FunctionEnd
+
+Section
+    ; A folder that cannot be written stops the installation before anything is written.
+    ClearErrors
+    CreateDirectory "$INSTDIR"
+    FileOpen $0 "$INSTDIR\ampora-setup.tmp" w
+    ${If} ${Errors}
+        StrCpy $R1 $INSTDIR
+        MessageBox MB_OK|MB_ICONSTOP "$(Unwritable)" /SD IDOK
+        Abort
+    ${EndIf}
+    FileClose $0
+    Delete "$INSTDIR\ampora-setup.tmp"
+    !insertmacro WaitWhileAmporaRuns
+    ; An earlier Ampora, here or in another folder, goes first with its own uninstaller: one
+    ; program and one entry remain, and no file an older version had and this one has not.
+    ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R0 != ""
+    ${AndIf} ${FileExists} "$R0\uninstall.exe"
+        ExecWait '"$R0\uninstall.exe" /S _?=$R0' $R1
+        ${If} $R1 != 0
+            Abort
+        ${EndIf}
+        Delete "$R0\uninstall.exe"
+        RMDir "$R0"
+    ${EndIf}
+    !include "${FILES}"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\Ampora.lnk" "$INSTDIR\ampora.exe"
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Ampora"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Kestrune"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "http://kestrune.example/"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\ampora.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    !insertmacro WaitWhileAmporaRuns
+    ; Just what the installer put there: a file of the user's keeps its folder.
+    !include "${UNFILES}"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    Delete "$SMPROGRAMS\Ampora.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
