@@ -5,11 +5,15 @@ cd "$(dirname "$0")"
 source scripts/install-deps.sh
 ampora_install_deps
 
+# The code's format, to the character, as .clang-format says.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
 
-# The whole suite again under AddressSanitizer, LeakSanitizer and UBSan; any report fails it.
+# The whole suite again under AddressSanitizer, LeakSanitizer and UBSan; any report fails it. (The
+# package tests run once, above: they would install a sanitized package into the system.)
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan

@@ -1,6 +1,6 @@
 #include "catalogue/CountedDevices.h"
 
-#include "core/TextForm.h"
+#include "core/NumberText.h"
 
 namespace ampora {
 

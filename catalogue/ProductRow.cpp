@@ -3,7 +3,7 @@
 #include "catalogue/Graphics.h"
 #include "catalogue/Memory.h"
 #include "catalogue/Processors.h"
-#include "core/TextForm.h"
+#include "core/NumberText.h"
 
 namespace ampora {
 

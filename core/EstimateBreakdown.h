@@ -1,17 +1,35 @@
-// The estimate explained: what Recalculate adds up, group by group, in the window's own words.
+// The estimate explained: what Recalculate adds up, group by group. The window words it.
 #pragma once
 
 #include "core/Sheet.h"
 
-#include <string>
+#include <array>
 #include <string_view>
 
 namespace ampora {
 
-// For example "处理器 208 + 内存 15 + 基础 35 = 258 瓦": groups that add nothing are left out,
-// and "(取整)" follows an estimate whose fraction was dropped. caption is what Recalculate
-// gave for the same sheet and switches; the breakdown never computes an estimate of its own.
-std::string explainEstimate(const Sheet& sheet, bool usbSwitchTicked, bool firewireSwitchTicked,
-                            std::string_view caption);
+// The groups in the order the window lists them; the counted devices share no heading there.
+enum class EstimateGroup {
+    Processor,
+    Memory,
+    Graphics,
+    Drives,
+    AddInCards,
+    Devices,
+    Usb,
+    Firewire,
+    Base,
+};
+inline constexpr std::size_t kEstimateGroups = 9;
+
+struct EstimateBreakdown {
+    std::array<double, kEstimateGroups> watts{}; // by group; 0 for a group that adds nothing
+    bool fractionDropped = false; // the estimate is the sum with its fraction dropped
+};
+
+// caption is what Recalculate gave for the same sheet and switches: the breakdown never
+// computes an estimate of its own.
+EstimateBreakdown breakDownEstimate(const Sheet& sheet, bool usbSwitchTicked,
+                                    bool firewireSwitchTicked, std::string_view caption);
 
 } // namespace ampora

@@ -1,6 +1,6 @@
 #include "core/Recalculate.h"
 
-#include "core/TextForm.h"
+#include "core/NumberText.h"
 
 #include <cmath>
 
@@ -26,7 +26,7 @@ public:
     std::string_view text() const { return {text_, length_}; }
 
 private:
-    char text_[kTextFormCapacity];
+    char text_[kNumberTextCapacity];
     std::size_t length_ = 0;
 };
 

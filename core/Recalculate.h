@@ -56,7 +56,7 @@ struct Estimate {
 
 // Reads the summed slots and the two bus switches, writes GpuTotalWatts into the sheet and
 // returns everything the estimate display shows. The caption is the working value: it is
-// written and read back in the text form between steps, as the display would hold it.
+// written and read back as number text between steps, as the display would hold it.
 Estimate recalculate(Sheet& sheet, bool usbSwitchTicked, bool firewireSwitchTicked);
 
 } // namespace ampora

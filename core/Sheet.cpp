@@ -1,6 +1,6 @@
 #include "core/Sheet.h"
 
-#include "core/TextForm.h"
+#include "core/NumberText.h"
 
 namespace ampora {
 
@@ -10,7 +10,7 @@ double Sheet::value(Slot slot) const { return parseNumber(text(slot)); }
 
 void Sheet::write(Slot slot, double value)
 {
-    char buffer[kTextFormCapacity];
+    char buffer[kNumberTextCapacity];
     texts_[index(slot)].assign(buffer, formatNumber(value, buffer));
 }
 

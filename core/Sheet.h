@@ -1,4 +1,4 @@
-// The power budget sheet: thirty named watt and count slots, each held as text in the text form.
+// The power budget sheet: thirty named watt and count slots, each held as text (core/NumberText.h).
 // It is the program's whole data model; selector and tick-box handlers write it, Recalculate reads
 // it.
 #pragma once
@@ -53,7 +53,7 @@ public:
     std::string_view text(Slot slot) const { return texts_[index(slot)]; }
     double value(Slot slot) const;
 
-    // Replaces the whole text with the text form of value.
+    // Replaces the whole text with value written as number text.
     void write(Slot slot, double value);
     // Replaces the whole text with a literal taken from a table or a count item.
     void writeLiteral(Slot slot, std::string_view text);

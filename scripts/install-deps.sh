@@ -4,7 +4,7 @@
 set -euo pipefail
 
 AMPORA_PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev libfontconfig-dev
     qt6-qpa-plugins locales
     # Packaging and its checks: the Debian package and its linter, the manual page reader, desktop

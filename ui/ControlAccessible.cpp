@@ -14,7 +14,7 @@ namespace {
 
 constexpr char kDecoration[] = "ampora_decoration";
 
-// A focusable control of a form. Its description is read anew each time rather than stored,
+// A focusable control of a window. Its description is read anew each time rather than stored,
 // as a stored one would announce each change: Qt's Linux bridge announces it without the new
 // text, which Orca fails on.
 class ControlAccessible : public QAccessibleWidget {

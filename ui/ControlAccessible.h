@@ -1,4 +1,4 @@
-// What screen readers get from the forms' controls, beyond what Qt gives them:
+// What screen readers get from the windows' controls, beyond what Qt gives them:
 // - a selector is announced by its accessible name (on Unix Qt would announce its item instead),
 //   offers its chosen item as text, where screen readers read a list's value, and announces
 //   each new item;

@@ -1,6 +1,6 @@
 #include "ui/FirstFrame.h"
 
-#include "ui/ArtPixels.h"
+#include "ui/FirstFramePicture.h"
 
 #include <QPainter>
 #include <QResource>
@@ -20,7 +20,7 @@ void FirstFrame::showOver(QWidget* window)
 }
 
 FirstFrame::FirstFrame(QWidget* window, QByteArray pixels)
-    : QWidget(window), pixels_(std::move(pixels)), picture_(decodeArtPixels(pixels_))
+    : QWidget(window), pixels_(std::move(pixels)), picture_(decodeFirstFrame(pixels_))
 {
     // Opaque and on top, so nothing beneath is drawn; the mouse goes to the controls beneath.
     setAttribute(Qt::WA_OpaquePaintEvent);

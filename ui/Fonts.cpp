@@ -1,6 +1,6 @@
 #include "ui/Fonts.h"
 
-#include "ui/FormLayout.h"
+#include "ui/ControlTable.h"
 
 #include <QGuiApplication>
 
@@ -16,7 +16,7 @@ Q_CONSTRUCTOR_FUNCTION(useOnlyBundledFonts)
 
 namespace ampora::ui {
 
-QFont formFont(double points)
+QFont windowFont(double points)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans CJK SC")});

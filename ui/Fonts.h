@@ -7,6 +7,6 @@
 namespace ampora::ui {
 
 // Tahoma bold at a point size of the 96 dpi layout.
-QFont formFont(double points);
+QFont windowFont(double points);
 
 } // namespace ampora::ui

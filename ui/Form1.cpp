@@ -4,11 +4,11 @@
 #include "catalogue/CountedDevices.h"
 #include "catalogue/Drives.h"
 #include "catalogue/ProductRow.h"
-#include "core/EstimateBreakdown.h"
 #include "core/Recalculate.h"
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesktopShell.h"
+#include "ui/EstimateText.h"
 #include "ui/FirstFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Links.h"
@@ -69,9 +69,10 @@ void setUpKeyboardOrder(const QList<QWidget*>& order)
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
-    setFont(formFont(kBodyPoints));
+    setFont(windowFont(kBodyPoints));
 
-    controls_ = bindMainWindowControls(buildForm(this, mainWindowControls(), mainWindowLines()));
+    controls_ =
+        bindMainWindowControls(buildControls(this, mainWindowControls(), mainWindowLines()));
     fillSelectors();
     connectHandlers();
     setUpKeyboardOrder(controls_.tabOrder);
@@ -196,7 +197,8 @@ void Form1::Command1_Click()
     setLineColour(display.loadBar, QColor(bar.red, bar.green, bar.blue));
     display.recommendation->setEnabled(estimate.dualRailRecommended);
     display.shadow->setText(display.digits->text());
-    describeEstimate(toQString(explainEstimate(sheet_, usb, firewire, estimate.caption)));
+    describeEstimate(
+        estimateText(breakDownEstimate(sheet_, usb, firewire, estimate.caption), estimate.caption));
     emit estimateChanged(display.digits->text());
 }
 

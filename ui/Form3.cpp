@@ -1,8 +1,8 @@
 #include "ui/Form3.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/ControlBuilder.h"
 #include "ui/Fonts.h"
-#include "ui/FormBuilder.h"
 #include "ui/Version.h"
 
 #include <QShortcut>
@@ -23,15 +23,13 @@ constexpr QSize kAboutWindowSize{165, 312};
 // The size of the window's text but for "确定".
 constexpr double kTextPoints = 9.75;
 
-using K = ControlKind;
-
 // clang-format off
 const ControlRow kControls[] = {
-    {"Image1", K::Picture, 0, 0, 2490, 4680, ":/art/about.svg"},
-    {"Label19cc", K::Label, 270, 1050, 1905, 225, "版本 " AMPORA_VERSION, kTextPoints},
-    {"Label23cc", K::Label, 270, 1290, 1905, 225, "编写 Kestrune Labs", kTextPoints},
-    {"Text1", K::TextBox, 60, 1560, 2385, 2625, kAboutText, kTextPoints, NoFlags, nullptr, "关于 Ampora"},
-    {"Label2", K::ClickableLabel, 960, 4260, 645, 375, "确定", 14.25, Centred},
+    picture("Image1", {0, 0, 2490, 4680}, ":/art/about.svg"),
+    label("Label19cc", {270, 1050, 1905, 225}, "版本 " AMPORA_VERSION, kTextPoints),
+    label("Label23cc", {270, 1290, 1905, 225}, "编写 Kestrune Labs", kTextPoints),
+    textBox("Text1", {60, 1560, 2385, 2625}, kAboutText, kTextPoints, "关于 Ampora"),
+    clickableLabel("Label2", {960, 4260, 645, 375}, "确定", 14.25, Centred),
 };
 // clang-format on
 
@@ -43,9 +41,9 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setUpBorderlessWindow(this, QStringLiteral("Form3"), QStringLiteral("关于 Ampora"),
                           kAboutWindowSize);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(formFont(kTextPoints));
+    setFont(windowFont(kTextPoints));
 
-    const FormControls controls = buildForm(this, kControls);
+    const NamedControls controls = buildControls(this, kControls);
     connect(controls.get<ClickableLabel>("Label2"), &ClickableLabel::clicked, this,
             &Form3::Label2_Click);
     // "确定" takes no focus, so Escape does its work from the keyboard.

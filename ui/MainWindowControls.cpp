@@ -14,7 +14,7 @@
 
 namespace ampora::ui {
 
-MainWindowControls bindMainWindowControls(const FormControls& c)
+MainWindowControls bindMainWindowControls(const NamedControls& c)
 {
     const auto selector = [&c](const char* name) { return c.get<QComboBox>(name); };
     const auto box = [&c](const char* name) { return c.get<QCheckBox>(name); };

@@ -3,7 +3,7 @@
 // the catalogue's entities.
 #pragma once
 
-#include "ui/FormBuilder.h"
+#include "ui/ControlBuilder.h"
 
 #include <QList>
 
@@ -85,6 +85,6 @@ struct MainWindowControls {
     QList<QWidget*> tabOrder;    // the selectors and tick boxes in keyboard order
 };
 
-MainWindowControls bindMainWindowControls(const FormControls& controls);
+MainWindowControls bindMainWindowControls(const NamedControls& controls);
 
 } // namespace ampora::ui

@@ -2,7 +2,7 @@
 // which its load step selects.
 #pragma once
 
-#include "ui/FormLayout.h"
+#include "ui/ControlTable.h"
 
 #include <array>
 

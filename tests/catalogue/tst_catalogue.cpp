@@ -6,7 +6,7 @@
 #include "catalogue/Memory.h"
 #include "catalogue/Processors.h"
 #include "catalogue/ProductRow.h"
-#include "core/TextForm.h"
+#include "core/NumberText.h"
 #include "tests/TableRows.h"
 
 using namespace ampora;

@@ -1,6 +1,7 @@
-// The number text form and Recalculate, without any window.
+// Numbers as slot text, and Recalculate, without any window.
+#include "core/EstimateBreakdown.h"
+#include "core/NumberText.h"
 #include "core/Recalculate.h"
-#include "core/TextForm.h"
 
 #include "tests/TableRows.h"
 
@@ -11,14 +12,14 @@ using namespace ampora;
 
 namespace {
 
-struct TextFormRow {
+struct NumberTextRow {
     const char* name;
     double value;
     const char* text;
 };
 
 // clang-format off
-const TextFormRow kTextForms[] = {
+const NumberTextRow kNumberTexts[] = {
     {"zero", -0.0, "0"}, {"one", 1, "1"}, {"whole numbers have no point", 243, "243"},
     {"a half keeps its leading zero", 0.5, "0.5"}, {"0.1 + 0.2 is 0.3", 0.1 + 0.2, "0.3"},
     {"a third keeps fifteen digits", 1.0 / 3, "0.333333333333333"},
@@ -39,6 +40,7 @@ struct RecalculationRow {
     const char* caption;
     Rgb loadBar;
     bool recommended;
+    const char* breakdown = nullptr; // its groups' watts, "~" when the estimate drops a fraction
 };
 
 constexpr Rgb kWhite{255, 255, 255}, kCyan{0, 255, 255}, kGreen{0, 255, 0};
@@ -47,9 +49,9 @@ constexpr Rgb kYellow{255, 255, 0}, kOrange{255, 128, 0}, kRed{255, 0, 0};
 // clang-format off
 const RecalculationRow kRecalculations[] = {
     {"an empty machine shows 0", {}, false, false, "0", kWhite, false},
-    {"both bus allowances", {}, true, true, "65", kWhite, false},
+    {"both bus allowances", {}, true, true, "65", kWhite, false, "usb 10 firewire 20 base 35"},
     {"half a watt floors back to 0", {{Slot::CpuOverclockWatts, 0.5}}, false, false, "0", kWhite, false},
-    {"299.9 is never rounded up", {{Slot::HardDiskWatts, 264.9}}, false, false, "299", kCyan, false},
+    {"299.9 is never rounded up", {{Slot::HardDiskWatts, 264.9}}, false, false, "299", kCyan, false, "devices 264.9 base 35 ~"},
     {"199 is white", {{Slot::FanWatts, 164}}, false, false, "199", kWhite, false},
     {"200 is cyan", {{Slot::FanWatts, 165}}, false, false, "200", kCyan, false},
     {"300 is green", {{Slot::FanWatts, 265}}, false, false, "300", kGreen, false},
@@ -57,7 +59,7 @@ const RecalculationRow kRecalculations[] = {
     {"599 is orange", {{Slot::FanWatts, 564}}, false, false, "599", kOrange, false},
     {"600 is red", {{Slot::FanWatts, 565}}, false, false, "600", kRed, false},
     {"74 graphics watts recommend nothing", {{Slot::GpuWatts, 60}, {Slot::GpuOverclockWatts, 14}},
-     false, false, "109", kWhite, false},
+     false, false, "109", kWhite, false, "gpu 74 base 35"},
     {"75 graphics watts recommend dual rails", {{Slot::GpuWatts, 60}, {Slot::GpuOverclockWatts, 15}},
      false, false, "110", kWhite, true},
     {"units, counts and the graphics total never enter the sum",
@@ -67,24 +69,35 @@ const RecalculationRow kRecalculations[] = {
 };
 // clang-format on
 
+// A breakdown as the rows write it: each group that adds something, with its watts.
+QString terms(const EstimateBreakdown& breakdown)
+{
+    const char* names[] = {"cpu",     "ram", "gpu",      "drives", "cards",
+                           "devices", "usb", "firewire", "base"};
+    QStringList terms;
+    for (std::size_t group = 0; group < kEstimateGroups; ++group)
+        if (breakdown.watts[group] != 0)
+            terms << QString("%1 %2").arg(names[group]).arg(breakdown.watts[group]);
+    return terms.join(' ') + (breakdown.fractionDropped ? " ~" : "");
+}
+
 } // namespace
 
 class CoreTest : public QObject {
     Q_OBJECT
 private slots:
-    void textFormHasFifteenPlainDigits_data() { addTableRows(kTextForms); }
-    void textFormHasFifteenPlainDigits()
+    void numberTextHasFifteenPlainDigits_data() { addTableRows(kNumberTexts); }
+    void numberTextHasFifteenPlainDigits()
     {
-        const TextFormRow& row = currentRow(kTextForms);
+        const NumberTextRow& row = currentRow(kNumberTexts);
         QCOMPARE(QString::fromStdString(formatNumber(row.value)), row.text);
         QCOMPARE(formatNumber(parseNumber(row.text)), row.text); // reads back as written
     }
 
-    void textFormReadsOnlyWhatItWrites()
+    void numberTextReadsOnlyWhatItWrites()
     {
-        QCOMPARE(parseNumber("7.425"), 7.425);
-        QCOMPARE(parseNumber("7,5"), 0.0);
-        QCOMPARE(parseNumber("处理器"), 0.0);
+        QCOMPARE((QList{parseNumber("7.425"), parseNumber("7,5"), parseNumber("处理器")}),
+                 (QList{7.425, 0.0, 0.0}));
     }
 
     void recalculation_data() { addTableRows(kRecalculations); }
@@ -100,6 +113,10 @@ private slots:
         QCOMPARE(estimate.dualRailRecommended, expected.recommended);
         QCOMPARE(sheet.value(Slot::GpuTotalWatts),
                  sheet.value(Slot::GpuWatts) + sheet.value(Slot::GpuOverclockWatts));
+        if (expected.breakdown) // the account of the sum, not a sum of its own
+            QCOMPARE(
+                terms(breakDownEstimate(sheet, expected.usb, expected.firewire, estimate.caption)),
+                expected.breakdown);
     }
 };
 

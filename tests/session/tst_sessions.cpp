@@ -11,8 +11,8 @@
 #include "catalogue/Graphics.h"
 #include "catalogue/Memory.h"
 #include "catalogue/Processors.h"
+#include "core/NumberText.h"
 #include "core/Recalculate.h"
-#include "core/TextForm.h"
 #include "tests/WindowUser.h"
 #include "ui/AppStyle.h"
 #include "ui/Form1.h"
@@ -53,7 +53,7 @@ const std::pair<const char*, const AddInCard*> kBoxes[] = {
     {"Check5", &kScsiCard}, {"Check8", &kTvTuner}, {"Check7", &kWaterCooler}, {"Check6", nullptr}, {"Check9", nullptr}, {"Check10", nullptr}};
 // clang-format on
 
-// A number as a slot or the caption holds it: in the text form, read back.
+// A number as a slot or the caption holds it: written as slot text, read back.
 double asShown(double value) { return parseNumber(formatNumber(value)); }
 
 bool ticked(const QWidget& w, const char* box) { return control<QCheckBox>(w, box)->isChecked(); }

@@ -4,8 +4,8 @@
 //   AMPORA_UPDATE_PICTURES=1 ctest --preset default -R tst_form1
 #include "tests/WindowUser.h"
 #include "ui/AppStyle.h"
-#include "ui/ArtPixels.h"
 #include "ui/FirstFrame.h"
+#include "ui/FirstFramePicture.h"
 #include "ui/Form1.h"
 
 #include <QDesktopServices>
@@ -124,7 +124,7 @@ private slots:
         if (state == "first-frame" && built.isEmpty())
             QSKIP("this build draws no first frame");
         const QImage actual =
-            state == "first-frame" ? ampora::ui::decodeArtPixels(built) : picture(window, ratio);
+            state == "first-frame" ? ampora::ui::decodeFirstFrame(built) : picture(window, ratio);
         QTest::mouseRelease(control(*form_, "Label2l"), Qt::LeftButton, {}, {-1, -1});
 
         const QString reference =

@@ -1,8 +1,8 @@
 // Build-time helper: draws the main window in its start state, one device pixel per layout pixel,
-// into the pixel form of ui/ArtPixels.h, for the program's first frame (ui/FirstFrame.h).
+// in the picture format of ui/FirstFramePicture.h, for the program's first frame (ui/FirstFrame.h).
 //   render-first-frame OUTPUT
 #include "ui/AppStyle.h"
-#include "ui/ArtPixels.h"
+#include "ui/FirstFramePicture.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     QImage picture(window.size(), QImage::Format_ARGB32_Premultiplied);
     window.render(&picture);
     QFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly) || file.write(ampora::ui::encodeArtPixels(picture)) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(ampora::ui::encodeFirstFrame(picture)) < 0) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

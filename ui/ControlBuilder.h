@@ -1,7 +1,7 @@
-// Builds a fixed form's widgets from its declarative table.
+// Builds a window's controls from its declarative table (ControlTable.h).
 #pragma once
 
-#include "ui/FormLayout.h"
+#include "ui/ControlTable.h"
 
 #include <QHash>
 #include <QString>
@@ -9,8 +9,8 @@
 
 namespace ampora::ui {
 
-// A form's controls by name, used once while the window resolves them into typed groups.
-class FormControls {
+// A window's controls by name, used once while the window resolves them into typed groups.
+class NamedControls {
 public:
     // The control of that name and kind; a name the table lacks stops the program at start-up,
     // so a typing slip can never lurk until the control is used.
@@ -18,7 +18,7 @@ public:
     {
         auto* control = qobject_cast<T*>(widgets_.value(QString::fromUtf8(name)));
         if (!control)
-            qFatal("the form has no %s named %s", T::staticMetaObject.className(), name);
+            qFatal("the window has no %s named %s", T::staticMetaObject.className(), name);
         return control;
     }
     void add(const QString& name, QWidget* widget) { widgets_.insert(name, widget); }
@@ -34,10 +34,10 @@ void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& 
 // Places a window in the middle of the primary screen.
 void centreOnScreen(QWidget* window);
 
-// Creates every control and line as a child of form, in table order, with its geometry, font,
+// Creates every control and line as a child of window, in table order, with its geometry, font,
 // colours and start state. Selectors and tick boxes end up above labels, lines and pictures.
-FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
-                       std::span<const LineRow> lines = {});
+NamedControls buildControls(QWidget* window, std::span<const ControlRow> controls,
+                            std::span<const LineRow> lines = {});
 
 // Sets a label's text colour while enabled; its greyed colour stays.
 void setTextColour(QWidget* label, const QColor& colour);

@@ -1,4 +1,4 @@
-#include "core/TextForm.h"
+#include "core/NumberText.h"
 
 #include <charconv>
 #include <cmath>
@@ -54,7 +54,7 @@ std::size_t formatNumber(double value, char* out)
 
 std::string formatNumber(double value)
 {
-    char buffer[kTextFormCapacity];
+    char buffer[kNumberTextCapacity];
     return std::string(buffer, formatNumber(value, buffer));
 }
 

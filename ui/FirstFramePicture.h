@@ -1,6 +1,6 @@
-// The form in which the first frame's build-time picture (FirstFrame.h) is stored: its width and
-// height (two 32-bit numbers in the machine's order), then the rows of premultiplied ARGB32
-// pixels as QImage keeps them, so the program draws them without decoding.
+// How the first frame's build-time picture (FirstFrame.h) is stored: its width and height (two
+// 32-bit numbers in the machine's order), then the rows of premultiplied ARGB32 pixels as QImage
+// keeps them, so the program draws them without decoding.
 #pragma once
 
 #include <QByteArray>
@@ -11,7 +11,7 @@
 
 namespace ampora::ui {
 
-inline QByteArray encodeArtPixels(const QImage& image)
+inline QByteArray encodeFirstFrame(const QImage& image)
 {
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const std::uint32_t size[2] = {std::uint32_t(pixels.width()), std::uint32_t(pixels.height())};
@@ -21,8 +21,8 @@ inline QByteArray encodeArtPixels(const QImage& image)
     return data;
 }
 
-// The image over data, which must outlive it; a null image for data of another form.
-inline QImage decodeArtPixels(const QByteArray& data)
+// The image over data, which must outlive it; a null image for anything else.
+inline QImage decodeFirstFrame(const QByteArray& data)
 {
     std::uint32_t size[2] = {0, 0};
     if (data.size() < qsizetype(sizeof size))

@@ -1,4 +1,4 @@
-#include "ui/FormBuilder.h"
+#include "ui/ControlBuilder.h"
 
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
@@ -66,20 +66,21 @@ Qt::Alignment labelAlignment(unsigned flags)
 // Art by resource, so that pictures repeating an icon load it once.
 using ArtCache = QHash<QString, std::shared_ptr<Art>>;
 
-QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
+QWidget* createControl(QWidget* window, const ControlRow& row, ArtCache& art)
 {
-    const QString text = QString::fromUtf8(row.text ? row.text : "");
+    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
     switch (row.kind) {
     case ControlKind::Picture: {
-        std::shared_ptr<Art>& shared = art[text];
+        const QString resource = QString::fromUtf8(row.art);
+        std::shared_ptr<Art>& shared = art[resource];
         if (!shared)
-            shared = std::make_shared<Art>(text);
-        return new ArtWidget(shared, form);
+            shared = std::make_shared<Art>(resource);
+        return new ArtWidget(shared, window);
     }
     case ControlKind::Label:
     case ControlKind::ClickableLabel: {
-        auto* label = row.kind == ControlKind::ClickableLabel ? new ClickableLabel(text, form)
-                                                              : new QLabel(text, form);
+        auto* label = row.kind == ControlKind::ClickableLabel ? new ClickableLabel(caption, window)
+                                                              : new QLabel(caption, window);
         label->setAlignment(labelAlignment(row.flags));
         label->setPalette(labelPalette(label->palette(), row.flags & BlackText ? kBlack : kWhite));
         if (row.kind == ControlKind::ClickableLabel)
@@ -89,22 +90,20 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
         return label;
     }
     case ControlKind::Selector: {
-        auto* selector = new QComboBox(form); // a list to pick from, not to type into
-        selector->setAccessibleName(text);
+        auto* selector = new QComboBox(window); // a list to pick from, not to type into
         announceItemChanges(selector);
         selector->setPalette(selectorPalette(selector->style()->standardPalette()));
         return selector;
     }
     case ControlKind::TickBox: {
         // The box is too narrow for a caption: the words beside it are a separate label.
-        auto* box = new TickBox(form);
-        box->setAccessibleName(text);
+        auto* box = new TickBox(window);
         box->setAutoFillBackground(true);
         box->setPalette(tickBoxPalette(box->style()->standardPalette()));
         return box;
     }
     case ControlKind::TextBox: {
-        auto* textBox = new QPlainTextEdit(text, form);
+        auto* textBox = new QPlainTextEdit(caption, window);
         QPalette palette = textBox->palette();
         palette.setColor(QPalette::Base, kBlack);
         palette.setColor(QPalette::Text, kWhite);
@@ -121,9 +120,9 @@ QWidget* createControl(QWidget* form, const ControlRow& row, ArtCache& art)
     return nullptr;
 }
 
-QWidget* createLine(QWidget* form, const LineRow& row)
+QWidget* createLine(QWidget* window, const LineRow& row)
 {
-    auto* line = new QWidget(form);
+    auto* line = new QWidget(window);
     line->setObjectName(QString::fromUtf8(row.name));
     line->setAutoFillBackground(true);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -182,23 +181,23 @@ void setLineColour(QWidget* line, const QColor& colour)
     line->setPalette(palette);
 }
 
-FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
-                       std::span<const LineRow> lines)
+NamedControls buildControls(QWidget* window, std::span<const ControlRow> controls,
+                            std::span<const LineRow> lines)
 {
-    FormControls built;
+    NamedControls built;
     QList<QWidget*> onTop;
     ArtCache art;
     for (const auto& row : controls) {
-        QWidget* control = createControl(form, row, art);
+        QWidget* control = createControl(window, row, art);
         control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(pixelRect(row));
+        control->setGeometry(pixelRect(row.place));
         // Controls in the window's own font inherit it; a font of their own costs start-up time.
-        if (row.points && formFont(row.points) != form->font())
-            control->setFont(formFont(row.points));
+        if (row.points && windowFont(row.points) != window->font())
+            control->setFont(windowFont(row.points));
         if (row.toolTip)
             control->setToolTip(QString::fromUtf8(row.toolTip));
-        if (row.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        if (row.spokenName)
+            control->setAccessibleName(QString::fromUtf8(row.spokenName));
         control->setEnabled(!(row.flags & DisabledAtStart));
         control->setVisible(!(row.flags & HiddenAtStart));
         if (row.kind == ControlKind::Selector || row.kind == ControlKind::TickBox)
@@ -208,7 +207,7 @@ FormControls buildForm(QWidget* form, std::span<const ControlRow> controls,
         built.add(control->objectName(), control);
     }
     for (const auto& row : lines) {
-        QWidget* line = createLine(form, row);
+        QWidget* line = createLine(window, row);
         built.add(line->objectName(), line);
     }
     for (QWidget* control : onTop)

@@ -9,9 +9,9 @@
 namespace ampora {
 
 // Enough room for any finite double written without an exponent.
-inline constexpr std::size_t kTextFormCapacity = 352;
+inline constexpr std::size_t kNumberTextCapacity = 352;
 
-// Writes the text form of value into out (kTextFormCapacity chars) and returns its length.
+// Writes value as number text into out (kNumberTextCapacity chars) and returns its length.
 std::size_t formatNumber(double value, char* out);
 std::string formatNumber(double value);
 
