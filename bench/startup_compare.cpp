@@ -1,16 +1,18 @@
 // Start-up comparison: runs two programs alternately and prints the median time from process
 // start to the first frame, the median peak memory (max RSS, as /usr/bin/time -v reports it)
 // and, last, the ratio of the two medians.
-//   startup_compare [--runs N] [--screen] [--cold] <program> <yardstick>
+//   startup_compare [--runs N] [--screen] [--cold] [--scale S] <program> <yardstick>
 // By default each program reports its own first frame (see FirstFrame.h), with the phases it
 // marks on the way. With --screen (an X display, no window manager) the programs stay open and
 // are watched from outside: the first painted frame is when the window's pixels on the X
 // server first equal its settled picture, taken from a warm-up run (see ScreenFrame.h); the
 // programs are then ended. --cold drops the kernel's page cache before every run (root only).
-// A program may carry arguments: "./bare_window --stay".
+// --scale runs both under QT_SCALE_FACTOR=S (1.25, 1.5, 2...): their windows are S times larger
+// on the screen. A program may carry arguments: "./bare_window --stay".
 #include "ScreenFrame.h"
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +49,7 @@ struct Options {
     int runs = 20;
     bool screen = false;
     bool cold = false;
+    double scale = 1;
 };
 
 struct Run {
@@ -227,14 +230,19 @@ int main(int argc, char* argv[])
             options.screen = true;
         else if (std::strcmp(argv[i], "--cold") == 0)
             options.cold = true;
+        else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            options.scale = std::atof(argv[++i]);
         else
             programs.emplace_back(argv[i]);
     }
-    if (programs.size() != 2 || options.runs < 1) {
-        std::fprintf(stderr, "usage: %s [--runs N] [--screen] [--cold] <program> <yardstick>\n",
+    if (programs.size() != 2 || options.runs < 1 || options.scale <= 0) {
+        std::fprintf(stderr,
+                     "usage: %s [--runs N] [--screen] [--cold] [--scale S] <program> <yardstick>\n",
                      argv[0]);
         return 2;
     }
+    if (options.scale != 1)
+        setenv("QT_SCALE_FACTOR", std::to_string(options.scale).c_str(), 1);
     if (options.screen)
         setenv("QT_QPA_PLATFORM", "xcb", 1);
     else
@@ -243,7 +251,9 @@ int main(int argc, char* argv[])
     std::unique_ptr<bench::ScreenFrame> screen;
     bench::Pixels settled[2];
     if (options.screen) {
-        screen = std::make_unique<bench::ScreenFrame>(kWidth, kHeight);
+        // Qt rounds the scaled size to whole device pixels, halves away from zero.
+        screen = std::make_unique<bench::ScreenFrame>(int(std::lround(kWidth * options.scale)),
+                                                      int(std::lround(kHeight * options.scale)));
         for (int p = 0; p < 2; ++p)
             settled[p] = settledPicture(programs[p], *screen);
     }
@@ -263,7 +273,8 @@ int main(int argc, char* argv[])
         }
 
     const Summary program = summarise(results[0]), yardstick = summarise(results[1]);
-    std::printf("platform %s, %s, %d runs each, alternating%s\n", std::getenv("QT_QPA_PLATFORM"),
+    std::printf("platform %s, scale %g, %s, %d runs each, alternating%s\n",
+                std::getenv("QT_QPA_PLATFORM"), options.scale,
                 options.screen ? "first painted frame (window pixels on the X server equal its "
                                  "settled picture)"
                                : "first frame as the program reports it",

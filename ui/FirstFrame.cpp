@@ -7,21 +7,22 @@
 
 namespace ampora::ui {
 
-namespace {
-// Built into the program only (not into the tests, which draw the window themselves).
-constexpr char kPicture[] = ":/first-frame.argb";
-} // namespace
+QString FirstFrame::resourceFor(qreal devicePixelRatio)
+{
+    return QStringLiteral(":/first-frame-%1x.argb").arg(devicePixelRatio);
+}
 
 void FirstFrame::showOver(QWidget* window)
 {
-    const QResource picture(QString::fromLatin1(kPicture));
-    if (picture.isValid() && window->devicePixelRatioF() == 1)
+    const QResource picture(resourceFor(window->devicePixelRatioF()));
+    if (picture.isValid())
         new FirstFrame(window, picture.uncompressedData());
 }
 
 FirstFrame::FirstFrame(QWidget* window, QByteArray pixels)
     : QWidget(window), pixels_(std::move(pixels)), picture_(decodeFirstFrame(pixels_))
 {
+    picture_.setDevicePixelRatio(window->devicePixelRatioF()); // one pixel for each of the screen
     // Opaque and on top, so nothing beneath is drawn; the mouse goes to the controls beneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -12,9 +12,11 @@ namespace ampora::ui {
 class FirstFrame : public QWidget {
     Q_OBJECT
 public:
-    // Lays the picture over window if the program carries one and the screen draws one device
-    // pixel per layout pixel, as the picture does; otherwise the controls draw the first frame.
+    // Lays the picture over window if the program carries one for the screen's scale; otherwise
+    // the controls draw the first frame.
     static void showOver(QWidget* window);
+    // The picture's resource for a screen scale (device pixels per layout pixel).
+    static QString resourceFor(qreal devicePixelRatio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
-// Build-time helper: draws the main window in its start state, one device pixel per layout pixel,
-// in the picture format of ui/FirstFramePicture.h, for the program's first frame (ui/FirstFrame.h).
-//   render-first-frame OUTPUT
+// Build-time helper: draws the main window in its start state, at the screen scale QT_SCALE_FACTOR
+// gives (1 if unset), in the picture format of ui/FirstFramePicture.h, for the program's first
+// frame (ui/FirstFrame.h).
+//   QT_SCALE_FACTOR=SCALE render-first-frame OUTPUT
 #include "ui/AppStyle.h"
 #include "ui/FirstFramePicture.h"
 #include "ui/Form1.h"
@@ -21,7 +22,10 @@ int main(int argc, char* argv[])
     ampora::ui::installAppStyle();
     ampora::ui::Form1 window;
     window.show();
-    QImage picture(window.size(), QImage::Format_ARGB32_Premultiplied);
+    // As the window's backing store holds it on a screen of that scale: whole device pixels.
+    const qreal scale = window.devicePixelRatioF();
+    QImage picture(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
     window.render(&picture);
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::WriteOnly) || file.write(ampora::ui::encodeFirstFrame(picture)) < 0) {
