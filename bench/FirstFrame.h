@@ -35,11 +35,12 @@ inline void reportFirstFrameAndQuit()
     QCoreApplication::quit();
 }
 
-// Calls then() once the widget's first paint has been flushed to the screen.
+// Calls then() once the widget's first paint has been flushed to the screen; owned by owner,
+// which outlives that call (a widget that deletes itself once painted cannot own it).
 class PaintWatch : public QObject {
 public:
-    PaintWatch(QWidget* widget, std::function<void()> then)
-        : QObject(widget), then_(std::move(then))
+    PaintWatch(QWidget* widget, QObject* owner, std::function<void()> then)
+        : QObject(owner), then_(std::move(then))
     {
         widget->installEventFilter(this);
     }

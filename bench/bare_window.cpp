@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     window.resize(425, 544);
     window.setWindowFlag(Qt::FramelessWindowHint);
     if (!app.arguments().contains(QStringLiteral("--stay")))
-        new bench::PaintWatch(&window, bench::reportFirstFrameAndQuit);
+        new bench::PaintWatch(&window, &window, bench::reportFirstFrameAndQuit);
     window.show();
     return QApplication::exec();
 }

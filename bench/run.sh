@@ -12,13 +12,18 @@ bench/bench_core --benchmark_repetitions=9 --benchmark_report_aggregates_only=tr
 bench/bench_form --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 # Where the time goes, as the program marks it, and the first selector opened after start-up.
 bench/startup_compare --runs 20 bench/ampora_first_frame bench/bare_window
-# An X server of its own, 24-bit and larger than the window, without a window manager.
-on_x() { xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$@"; }
+# An X server of its own, 24-bit and larger than the window at 2x, without a window manager.
+on_x() { xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" "$@"; }
 QT_QPA_PLATFORM=xcb on_x bench/startup_compare --runs 20 \
     "bench/ampora_first_frame --open-selector" bench/bare_window
-# The program itself against the bare window, watched on the X server; last, with the page cache
-# dropped before every run (root only).
-on_x bench/startup_compare --screen --runs 21 ./ampora "bench/bare_window --stay"
+# The program itself against the bare window, watched on the X server at each screen scale; last,
+# with the page cache dropped before every run (root only).
+for scale in 1 1.25 1.5 2; do
+    on_x bench/startup_compare --screen --scale "$scale" --runs 21 ./ampora "bench/bare_window --stay"
+done
 if [[ $(id -u) -eq 0 ]]; then
-    on_x bench/startup_compare --screen --cold --runs 11 ./ampora "bench/bare_window --stay"
+    for scale in 1 2; do
+        on_x bench/startup_compare --screen --cold --scale "$scale" --runs 11 ./ampora \
+            "bench/bare_window --stay"
+    done
 fi

@@ -12,20 +12,33 @@ QString FirstFrame::resourceFor(qreal devicePixelRatio)
     return QStringLiteral(":/first-frame-%1x.argb").arg(devicePixelRatio);
 }
 
-void FirstFrame::showOver(QWidget* window)
+FirstFrame* FirstFrame::unpackFor(QWidget* window)
 {
-    const QResource picture(resourceFor(window->devicePixelRatioF()));
-    if (picture.isValid())
-        new FirstFrame(window, picture.uncompressedData());
+    const qreal scale = window->devicePixelRatioF();
+    return QResource(resourceFor(scale)).isValid() ? new FirstFrame(window, scale) : nullptr;
 }
 
-FirstFrame::FirstFrame(QWidget* window, QByteArray pixels)
-    : QWidget(window), pixels_(std::move(pixels)), picture_(decodeFirstFrame(pixels_))
+FirstFrame::FirstFrame(QWidget* window, qreal devicePixelRatio)
+    : QWidget(window), devicePixelRatio_(devicePixelRatio),
+      unpacking_(std::async(std::launch::async, [resource = resourceFor(devicePixelRatio)] {
+          return QResource(resource).uncompressedData();
+      }))
 {
-    picture_.setDevicePixelRatio(window->devicePixelRatioF()); // one pixel for each of the screen
-    // Opaque and on top, so nothing beneath is drawn; the mouse goes to the controls beneath.
+    // Opaque, so nothing beneath is drawn; the mouse goes to the controls beneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FirstFrame::cover()
+{
+    pixels_ = unpacking_.get();
+    picture_ = decodeFirstFrame(pixels_);
+    QWidget* window = parentWidget();
+    if (picture_.isNull() || window->devicePixelRatioF() != devicePixelRatio_) {
+        delete this;
+        return;
+    }
+    picture_.setDevicePixelRatio(devicePixelRatio_); // one pixel for each of the screen
     setGeometry(window->rect());
     raise();
     show();

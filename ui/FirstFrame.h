@@ -7,23 +7,32 @@
 #include <QImage>
 #include <QWidget>
 
+#include <future>
+
 namespace ampora::ui {
 
 class FirstFrame : public QWidget {
     Q_OBJECT
 public:
-    // Lays the picture over window if the program carries one for the screen's scale; otherwise
-    // the controls draw the first frame.
-    static void showOver(QWidget* window);
+    // Starts unpacking the picture for the scale of window's screen on another thread, while the
+    // window builds its controls; null where the program carries none for that scale, and the
+    // controls draw the first frame.
+    static FirstFrame* unpackFor(QWidget* window);
     // The picture's resource for a screen scale (device pixels per layout pixel).
     static QString resourceFor(qreal devicePixelRatio);
+
+    // Lays the picture over the window as it first shows, unless the window has moved to a
+    // screen of another scale meanwhile.
+    void cover();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    FirstFrame(QWidget* window, QByteArray pixels);
+    FirstFrame(QWidget* window, qreal devicePixelRatio);
 
+    qreal devicePixelRatio_;
+    std::future<QByteArray> unpacking_;
     QByteArray pixels_; // the picture's storage
     QImage picture_;
 };

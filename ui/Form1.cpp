@@ -70,6 +70,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
 {
     setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
     setFont(windowFont(kBodyPoints));
+    firstFrame_ = FirstFrame::unpackFor(this);
 
     controls_ =
         bindMainWindowControls(buildControls(this, mainWindowControls(), mainWindowLines()));
@@ -162,7 +163,8 @@ void Form1::showEvent(QShowEvent* event)
     if (!loaded_) {
         loaded_ = true;
         Form_Load();
-        FirstFrame::showOver(this);
+        if (firstFrame_)
+            std::exchange(firstFrame_, nullptr)->cover();
     }
     QWidget::showEvent(event);
 }

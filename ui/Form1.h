@@ -14,6 +14,8 @@
 
 namespace ampora::ui {
 
+class FirstFrame;
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -103,6 +105,7 @@ private:
     QPointer<Form3> about_;
     std::optional<QPoint> handDragOffset_; // pointer to window, while moved by hand
     bool loaded_ = false;
+    FirstFrame* firstFrame_ = nullptr; // until the window first shows
 };
 
 } // namespace ampora::ui
