@@ -88,9 +88,8 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
+        // Every selector has a spoken name of its own; its value is the item.
         if (kind == QAccessible::Value)
-            return item();
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
             return item();
         return ControlAccessible::text(kind);
     }
