@@ -192,8 +192,11 @@ NamedControls buildControls(QWidget* window, std::span<const ControlRow> control
         control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(pixelRect(row.place));
         // Controls in the window's own font inherit it; a font of their own costs start-up time.
-        if (row.points && windowFont(row.points) != window->font())
-            control->setFont(windowFont(row.points));
+        if (row.points) {
+            const QFont font = windowFont(row.points);
+            if (font != window->font())
+                control->setFont(font);
+        }
         if (row.toolTip)
             control->setToolTip(QString::fromUtf8(row.toolTip));
         if (row.spokenName)
