@@ -13,6 +13,7 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine LABELS w
 # Puts every test of the calling directory into the session, on Windows' own Qt platform.
 function(ampora_run_under_wine)
     get_property(tests DIRECTORY PROPERTY TESTS)
+    list(FILTER tests EXCLUDE REGEX "^wine_session_")
     foreach(test IN LISTS tests)
         get_test_property(${test} ENVIRONMENT environment)
         list(FILTER environment EXCLUDE REGEX "^QT_QPA_PLATFORM=|NOTFOUND")

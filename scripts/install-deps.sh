@@ -7,18 +7,19 @@ AMPORA_PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev libfontconfig-dev
     qt6-qpa-plugins locales
-    # Packaging and its checks: the Debian package and its linter, the manual page reader, desktop
-    # file validators.
-    dpkg-dev lintian man-db file appstream desktop-file-utils
+    # Packaging and its checks: the Debian package, its linter and hardening checker, the manual
+    # page reader, desktop file validators.
+    dpkg-dev lintian devscripts man-db file appstream desktop-file-utils
     # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON); the start-up comparison watches the
     # window on an X server of its own.
     libbenchmark-dev libxcb1-dev xvfb xauth
 )
 
 # The Windows build (test.sh, where Qt for Windows is at hand): the MinGW-w64 compiler of the posix
-# thread model, NSIS and zip for its packages, and Wine with an X server, a pointer and a camera
-# for its tests.
-AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix nsis zip wine wine64 xvfb xdotool imagemagick)
+# thread model, NSIS and zip for its packages and osslsigncode to sign them, and Wine with an X
+# server, a pointer and a camera for its tests, with openssl for a test certificate.
+AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix nsis zip osslsigncode wine wine64 xvfb xdotool
+    imagemagick openssl)
 
 ampora_install_deps() {
     local missing=()

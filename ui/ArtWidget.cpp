@@ -18,7 +18,7 @@ void ArtWidget::paintEvent(QPaintEvent*)
 
 void ArtWidget::mousePressEvent(QMouseEvent* event)
 {
-    emit pressed(event->globalPosition().toPoint());
+    emit pressed(event->button(), event->globalPosition().toPoint());
 }
 
 void ArtWidget::mouseMoveEvent(QMouseEvent* event)

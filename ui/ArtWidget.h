@@ -16,8 +16,8 @@ public:
     ArtWidget(std::shared_ptr<Art> art, QWidget* parent);
 
 signals:
-    // A mouse button went down on the picture (any button).
-    void pressed(QPoint globalPosition);
+    // A mouse button went down on the picture.
+    void pressed(Qt::MouseButton button, QPoint globalPosition);
     // The pointer moved with a button held after a press on the picture.
     void dragged(QPoint globalPosition);
 

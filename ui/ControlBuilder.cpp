@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/Resources.h"
 #include "ui/TickBox.h"
+#include "ui/platform/Platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -149,11 +150,7 @@ void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& 
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kBlack);
     window->setPalette(palette);
-#ifdef Q_OS_WIN
-    // Layered, the window stays unseen until its first frame is drawn, where it would otherwise
-    // show a blank for a moment. Its art covers it whole, so nothing of it is see-through.
-    window->setAttribute(Qt::WA_TranslucentBackground);
-#endif
+    platform::prepareWindow(window);
 }
 
 void centreOnScreen(QWidget* window)

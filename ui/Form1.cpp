@@ -7,12 +7,12 @@
 #include "core/Recalculate.h"
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
-#include "ui/DesktopShell.h"
 #include "ui/EstimateText.h"
 #include "ui/FirstFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Links.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/platform/Platform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -317,11 +317,12 @@ void Form1::Check10_Click()
 
 // --- Window chrome ---------------------------------------------------------------------------
 
-void Form1::Image2_MouseDown(QPoint globalPosition)
+void Form1::Image2_MouseDown(Qt::MouseButton button, QPoint globalPosition)
 {
-    // Where the window system will not move the window, it follows the pointer from here.
+    // The system moves the window after the left button, while it is down. Any other button,
+    // or where the system will not, the window follows the pointer from here while it is held.
     handDragOffset_.reset();
-    if (!startWindowMove(this))
+    if (button != Qt::LeftButton || !platform::startSystemMove(this))
         handDragOffset_ = globalPosition - pos();
 }
 
@@ -335,7 +336,9 @@ void Form1::Label7_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // However the main window is closed, the About window goes with it and the program ends.
+    // However the main window is closed, even in the midst of a move, the About window goes with
+    // it and the program ends.
+    platform::endSystemMove(this);
     if (about_)
         about_->close();
     event->accept();
@@ -355,10 +358,10 @@ void Form1::labelf4if_Click() { showAbout(); }
 
 // A link label turns cyan while pressed and takes the system window colour on release.
 void Form1::Label1L_MouseDown() { setTextColour(controls_.chrome.website, kLinkPressedColour); }
-void Form1::Label1L_MouseUp() { setTextColour(controls_.chrome.website, systemWindowColour()); }
-void Form1::Label1L_Click() { openTarget(this, QString::fromUtf8(kWebsiteTarget)); }
+void Form1::Label1L_MouseUp() { setTextColour(controls_.chrome.website, releasedLinkColour()); }
+void Form1::Label1L_Click() { platform::openTarget(this, QString::fromUtf8(kWebsiteTarget)); }
 void Form1::Label2l_MouseDown() { setTextColour(controls_.chrome.feedback, kLinkPressedColour); }
-void Form1::Label2l_MouseUp() { setTextColour(controls_.chrome.feedback, systemWindowColour()); }
-void Form1::Label2l_Click() { openTarget(this, QString::fromUtf8(kFeedbackTarget)); }
+void Form1::Label2l_MouseUp() { setTextColour(controls_.chrome.feedback, releasedLinkColour()); }
+void Form1::Label2l_Click() { platform::openTarget(this, QString::fromUtf8(kFeedbackTarget)); }
 
 } // namespace ampora::ui

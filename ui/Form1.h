@@ -75,7 +75,7 @@ private:
     void Combo120_Click();
     void Combo170_Click();
     // Window chrome.
-    void Image2_MouseDown(QPoint globalPosition);
+    void Image2_MouseDown(Qt::MouseButton button, QPoint globalPosition);
     void Image2_Drag(QPoint globalPosition);
     void Label7_Click();
     void Label822_Click();

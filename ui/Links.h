@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace ampora::ui {
 
@@ -13,5 +15,9 @@ inline constexpr const char* kFeedbackTarget =
     "mailto:feedback@kestrune.example?Subject=Kestrune Ampora";
 
 inline const QColor kLinkPressedColour{0, 255, 255};
+
+// A released link label takes the system's window colour, which is the desktop palette's Base
+// (on Windows, Qt takes it from COLOR_WINDOW).
+inline QColor releasedLinkColour() { return QGuiApplication::palette().color(QPalette::Base); }
 
 } // namespace ampora::ui

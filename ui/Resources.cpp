@@ -1,5 +1,7 @@
 #include "ui/Resources.h"
 
+#include "ui/platform/Platform.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -19,6 +21,9 @@ void initResources()
     static std::once_flag once;
     std::call_once(once, [] {
         registerCompiledResources();
+        // Before anything asks for a font: the window looks the same wherever it runs, and
+        // start-up skips the system's font configuration.
+        platform::useOnlyBundledFonts();
         // Populating the font database first makes Qt prefer the bundled files over system
         // fonts of the same family name, where it sees system fonts at all (see Fonts.cpp).
         QFontDatabase::families();

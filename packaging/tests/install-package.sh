@@ -74,6 +74,9 @@ if [[ -n "$man_errors" ]]; then
     failures=$((failures + 1))
 fi
 
+# Built with every protection Debian's hardening-check looks for.
+hardening-check /usr/bin/ampora || failures=$((failures + 1))
+
 # Without a display the installed program says so in one line on stderr and exits 1...
 log=$(mktemp)
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY)

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Installs Ampora for Windows from its setup program under Wine, silently and per user, as a user
 # would: checks the files, the Start-menu shortcut and the uninstall entry, starts the installed
-# program, tries the installer while it runs, installs again elsewhere, refuses bad input, and
-# removes it all with the entry's quiet uninstall command.
-#   wine-session.sh DIR with install-windows.sh SETUP.EXE
+# program, tries the installer while it runs, installs again elsewhere, refuses bad input and a
+# Windows too old for it, and removes it all with the entry's quiet uninstall command.
+#   wine-session.sh DIR with install-windows.sh SETUP.EXE VERSION
 set -euo pipefail
-setup=$1
+if (($# != 2)); then
+    echo "usage: install-windows.sh SETUP.EXE VERSION" >&2
+    exit 2
+fi
+setup=$1 version=$2
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ampora'
-programs=$(winepath -u 'C:\users\root\AppData\Local\Programs')
-shortcut="$(winepath -u 'C:\users\root\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')/Ampora.lnk"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+windows_path() { wine cmd /c echo "$1" | tr -d '\r'; }
+local_programs="$(windows_path '%LOCALAPPDATA%')\\Programs"
+programs=$(winepath -u "$local_programs")
+shortcut="$(winepath -u "$(windows_path '%APPDATA%')")/Microsoft/Windows/Start Menu/Programs/Ampora.lnk"
 value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
 installed_in() { # the entry names the folder, which holds the program and its uninstaller
     [[ $(value InstallLocation) == "$1" ]] || fail "the entry names $(value InstallLocation), not $1"
@@ -25,6 +31,20 @@ nothing_installed() {
     wine reg query "$key" &>/dev/null && fail "$1 left an uninstall entry"
     [[ -z $(ls -A "$programs" 2>/dev/null) && ! -e $shortcut ]] || fail "$1 left files"
 }
+# Waits up to 30 s for a condition, as the uninstaller runs on from a copy of itself.
+within_30_s() {
+    for _ in {1..300}; do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+program=
+finish() { # whatever happened, nothing goes on running, and the prefix says Windows 10 again
+    [[ -z $program ]] || kill "$program" 2>/dev/null || true
+    winecfg /v win10 &>/dev/null || true
+}
+trap finish EXIT
 echo "setup: $(stat -c %s "$setup") bytes"
 # A clean start, whatever an earlier run left.
 wine reg delete "$key" /f &>/dev/null || true
@@ -34,11 +54,19 @@ wine "$setup" /S /X && fail "an unknown switch was taken"
 nothing_installed "an unknown switch"
 wine "$setup" /S '/D=Z:\proc\Ampora' && fail "a folder that cannot be written was taken"
 nothing_installed "a folder that cannot be written"
+# Qt 6 needs Windows 10 1809 or later: older ones are told so, and nothing changes (exit code 2).
+for old in win7 win81; do
+    winecfg /v $old &>/dev/null
+    wine "$setup" /S && status=0 || status=$?
+    ((status == 2)) || fail "the installer ended with $status on $old, not 2"
+    nothing_installed "the installer on $old"
+done
+winecfg /v win10 &>/dev/null
 
 wine "$setup" /S || fail "the silent installation failed"
-folder='C:\users\root\AppData\Local\Programs\Ampora'
+folder="$local_programs\\Ampora"
 installed_in "$folder"
-for entry in "DisplayName Ampora" "DisplayVersion 1.2.0" "Publisher Kestrune" \
+for entry in "DisplayName Ampora" "DisplayVersion $version" "Publisher Kestrune" \
     "DisplayIcon $folder\\ampora.exe,0" "UninstallString \"$folder\\uninstall.exe\"" \
     "QuietUninstallString \"$folder\\uninstall.exe\" /S" "NoModify 0x1" "NoRepair 0x1"; do
     [[ $(value "${entry%% *}") == "${entry#* }" ]] || fail "${entry%% *} is $(value "${entry%% *}")"
@@ -53,6 +81,7 @@ wine "$setup" /S && fail "the installer went on while Ampora ran"
 installed_in "$folder"
 kill $program
 wait $program || true
+program=
 wine "$setup" /S || fail "installing over the same version failed"
 installed_in "$folder"
 
@@ -63,10 +92,7 @@ installed_in 'C:\Ampora'
 quiet=$(value QuietUninstallString)
 uninstaller=${quiet%\"*}
 wine "${uninstaller#\"}" ${quiet##*\" } || fail "the quiet uninstall failed"
-for _ in {1..60}; do # the uninstaller runs on from a copy of itself
-    [[ -e $(winepath -u 'C:\Ampora') ]] || break
-    sleep 0.5
-done
+gone() { [[ ! -e $(winepath -u 'C:\Ampora') ]]; }
+within_30_s gone || fail "the uninstall left its folder"
 nothing_installed "the uninstall"
-[[ ! -e $(winepath -u 'C:\Ampora') ]] || fail "the uninstall left its folder"
-echo "installed, checked, refused bad input, and removed"
+echo "installed, checked, refused bad input and an old Windows, and removed"

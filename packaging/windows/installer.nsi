@@ -2,7 +2,10 @@
 ; %LOCALAPPDATA%\Programs\Ampora, in Simplified Chinese as the program itself. It installs the
 ; files listed in FILES (made by package.cmake from the installed tree) and registers an
 ; uninstaller that removes just those. Built by packaging/windows/package.cmake:
-;   makensis -DVERSION=… -DCOPYRIGHT=… -DSTAGE=… -DFILES=… -DUNFILES=… -DICON=… -DOUTFILE=… installer.nsi
+;   makensis -DVERSION=… -DCOPYRIGHT=… -DSTAGE=… -DFILES=… -DUNFILES=… -DICON=… -DOUTFILE=…
+;            [-DSIGN=COMMAND] installer.nsi
+; SIGN, a command for the shell with %1 for the program, signs the installer and its uninstaller.
+; The setup program runs this installer from a folder of its own (setup-launcher.cpp).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID /FINAL lzma
@@ -15,6 +18,12 @@ ManifestSupportedOS {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a} ; Windows 10 and 11
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WordFunc.nsh
+!include WinVer.nsh
+
+!ifdef SIGN
+    !finalize '${SIGN}' = 0
+    !uninstfinalize '${SIGN}' = 0
+!endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ampora"
 
@@ -48,6 +57,7 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright © ${COPYRIGHT}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
+LangString OldWindows ${LANG_SIMPCHINESE} "Ampora 需要 Windows 10（1809 版或更新）或 Windows 11。$\r$\n$\r$\n这台电脑的 Windows 版本太旧，无法运行 Ampora。什么也没有安装。"
 LangString Running ${LANG_SIMPCHINESE} "Ampora 正在运行。请先关闭它，再点“重试”；点“取消”则退出，什么也不改动。"
 LangString Unwritable ${LANG_SIMPCHINESE} "无法写入安装文件夹：$\r$\n$R1$\r$\n$\r$\n请选择另一个文件夹。什么也没有安装。"
 LangString UnknownSwitch ${LANG_SIMPCHINESE} "无法识别的参数：$R1$\r$\n$\r$\n可用的参数：$\r$\n/S$\t静默安装$\r$\n/D=文件夹$\t安装到该文件夹（须放在最后）"
@@ -68,6 +78,13 @@ LangString UnknownSwitch ${LANG_SIMPCHINESE} "无法识别的参数：$R1$\r$\n$
 !macroend
 
 Function .onInit
+    ; Qt 6 runs on Windows 10 1809 (build 17763) and later: refuse an older Windows at once.
+    ${IfNot} ${AtLeastWin10}
+    ${OrIfNot} ${AtLeastBuild} 17763
+        MessageBox MB_OK|MB_ICONSTOP "$(OldWindows)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
     ; The installer takes /S, /NCRC and, last, /D=folder; anything else is refused.
     ${GetParameters} $R0
     StrCpy $R1 ""

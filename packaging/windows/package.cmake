@@ -1,8 +1,24 @@
 # Makes the Windows packages from the installed tree that CPack stages (its External generator):
-# the setup program, built with NSIS from installer.nsi, and the portable zip. Both come out the
-# same from the same tree: no build times, files in one order.
+# the setup program, the installer built with NSIS from installer.nsi behind the launcher that runs
+# it (setup-launcher.cpp), and the portable zip. Both come out the same from the same tree: no
+# build times, files in one order. Given a certificate (CPACK_AMPORA_SIGN_PKCS12), every program
+# in them is signed (sign.cmake): ampora.exe, the uninstaller, the installer and the setup program.
 set(stage ${CPACK_TEMPORARY_DIRECTORY})
 set(name ampora-${CPACK_PACKAGE_VERSION})
+set(sign_options)
+if(CPACK_AMPORA_SIGN_PKCS12)
+    set(sign_options -DPKCS12=${CPACK_AMPORA_SIGN_PKCS12}
+        -DPASSWORD_FILE=${CPACK_AMPORA_SIGN_PASSWORD_FILE}
+        -DTIMESTAMP_URL=${CPACK_AMPORA_SIGN_TIMESTAMP_URL}
+        -DRELEASE_DATE=${CPACK_AMPORA_RELEASE_DATE})
+endif()
+function(sign program)
+    if(sign_options)
+        execute_process(COMMAND ${CMAKE_COMMAND} ${sign_options} -DPROGRAM=${program}
+            -P ${CPACK_AMPORA_SIGN_SCRIPT} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endfunction()
+sign(${stage}/ampora.exe)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${stage} ${stage}/*)
 list(SORT files)
 
@@ -37,13 +53,28 @@ set(work ${CPACK_TOPLEVEL_DIRECTORY})
 file(WRITE ${work}/install-files.nsh "${install}")
 file(WRITE ${work}/uninstall-files.nsh "${uninstall}")
 
-set(setup ${work}/${name}-setup.exe)
+# The installer signs itself and its uninstaller as makensis finishes them: the same command, as
+# a line for the shell, with %1 for the program.
+set(installer ${work}/${name}-installer.exe)
+set(sign_define)
+if(sign_options)
+    set(command "\"${CMAKE_COMMAND}\"")
+    foreach(option IN LISTS sign_options ITEMS -DPROGRAM=%1 -P ${CPACK_AMPORA_SIGN_SCRIPT})
+        string(APPEND command " \"${option}\"")
+    endforeach()
+    set(sign_define "-DSIGN=${command}")
+endif()
 execute_process(
     COMMAND makensis -V2 -DVERSION=${CPACK_PACKAGE_VERSION} "-DCOPYRIGHT=${CPACK_AMPORA_COPYRIGHT}"
             -DSTAGE=${stage} -DFILES=${work}/install-files.nsh
-            -DUNFILES=${work}/uninstall-files.nsh -DICON=${CPACK_AMPORA_ICON} -DOUTFILE=${setup}
-            ${CPACK_AMPORA_INSTALLER_SCRIPT}
+            -DUNFILES=${work}/uninstall-files.nsh -DICON=${CPACK_AMPORA_ICON}
+            -DOUTFILE=${installer} ${sign_define} ${CPACK_AMPORA_INSTALLER_SCRIPT}
     COMMAND_ERROR_IS_FATAL ANY)
+# The setup program: the launcher with the installer behind it.
+set(setup ${work}/${name}-setup.exe)
+execute_process(COMMAND cat ${CPACK_AMPORA_SETUP_LAUNCHER} ${installer} OUTPUT_FILE ${setup}
+    COMMAND_ERROR_IS_FATAL ANY)
+sign(${setup})
 
 # The zip holds one folder, Ampora, as the setup program installs it (less the uninstaller), its
 # files dated the day of the release and without the extra times of Unix zips.

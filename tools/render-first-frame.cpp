@@ -3,11 +3,13 @@
 // frame (ui/FirstFrame.h).
 //   QT_SCALE_FACTOR=SCALE render-first-frame OUTPUT
 #include "ui/AppStyle.h"
+#include "ui/FirstFrame.h"
 #include "ui/FirstFramePicture.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -24,6 +26,13 @@ int main(int argc, char* argv[])
     window.show();
     // As the window's backing store holds it on a screen of that scale: whole device pixels.
     const qreal scale = window.devicePixelRatioF();
+    // Under the one name the program looks for at that scale.
+    const QString name = ampora::ui::FirstFrame::resourceFor(scale).mid(2);
+    if (QFileInfo(QString::fromLocal8Bit(argv[1])).fileName() != name) {
+        std::fprintf(stderr, "%s: the program looks for the picture at this scale as %s\n", argv[1],
+                     qPrintable(name));
+        return 2;
+    }
     QImage picture(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(scale);
     window.render(&picture);
