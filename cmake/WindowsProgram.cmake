@@ -39,6 +39,10 @@ function(ampora_windows_program target description file_name)
     target_sources(${target} PRIVATE ${rc})
     set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${AMPORA_ICO};${manifest}")
     add_dependencies(${target} ampora_icon)
+    if(QT6_IS_SHARED_LIBS_BUILD) # Qt's DLLs beside the program: its folder must be searched
+        message(STATUS "${target}: built for a shared Qt, so its DLLs also come from its folder")
+        return()
+    endif()
 
     target_link_libraries(${target} PRIVATE ampora_dll_search)
     # Found by name, the delay-loading libraries are linked in place of MinGW's: a change to them

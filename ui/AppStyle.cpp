@@ -32,6 +32,17 @@ QRect AppStyle::subControlRect(ComplexControl control, const QStyleOptionComplex
     }
 }
 
+int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                        QStyleHintReturn* returnData) const
+{
+    // Fusion opens a drop-down list as a menu over the selector, as tall as its items: the full
+    // height of the screen for a hundred percentages. A list below (or above) the selector keeps
+    // to the rows the selector allows and scrolls.
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void installAppStyle()
 {
     QApplication::setStyle(new AppStyle); // the application takes ownership

@@ -18,6 +18,11 @@ namespace ampora::ui {
 
 namespace {
 
+// Rows an open drop-down list shows: every count list whole (the longest run from 0 to 12), and
+// of the 51 processors and 101 percentages as many, with a scroll bar. At 14 to 16 pixels a row,
+// a list of 13 fits below or above any selector on a 768-pixel screen, beside its selector.
+constexpr int kListRows = 13;
+
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
 const QColor kGreyedText(128, 128, 128);
@@ -92,6 +97,7 @@ QWidget* createControl(QWidget* window, const ControlRow& row, ArtCache& art)
     }
     case ControlKind::Selector: {
         auto* selector = new QComboBox(window); // a list to pick from, not to type into
+        selector->setMaxVisibleItems(kListRows);
         announceItemChanges(selector);
         selector->setPalette(selectorPalette(selector->style()->standardPalette()));
         return selector;

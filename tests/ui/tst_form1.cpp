@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPluginLoader>
 #include <QRawFont>
+#include <QScrollBar>
 
 namespace {
 
@@ -29,10 +30,7 @@ QImage picture(QWidget* window, qreal ratio)
     return image;
 }
 
-const bool kWindows = QSysInfo::kernelType() == "winnt";
-// How much a channel may differ: by rounding, and on Windows by the text gamma with which the
-// Chinese face's glyph edges are blended there (2.31, where Linux uses 1.7): up to 29 levels.
-const int kTolerance = kWindows ? 32 : 16;
+constexpr bool kWindows = AMPORA_WINDOWS;
 
 // How many pixels differ by more than the tolerance, marked in the reference; -1 for another size.
 int differences(const QImage& actual, QImage& marked)
@@ -43,7 +41,7 @@ int differences(const QImage& actual, QImage& marked)
             const QRgb a = actual.pixel(x, y), e = marked.pixel(x, y);
             const int most = std::max(
                 {qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)), qAbs(qBlue(a) - qBlue(e))});
-            if (most > kTolerance && ++changed)
+            if (most > AMPORA_PICTURE_TOLERANCE && ++changed)
                 marked.setPixel(x, y, qRgb(255, 0, 255));
         }
     return changed;
@@ -179,6 +177,35 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited.join(' '), order);
+    }
+
+    // A list opens below its selector, or above it at the screen's foot, with 13 rows at most.
+    void listsOpenBesideTheirSelector_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("above");
+        QTest::newRow("processors") << "Combo1" << 13 << false;
+        QTest::newRow("percentages, at the screen's foot") << "Combooc" << 13 << true;
+        QTest::newRow("fans, whole") << "Combo9" << 13 << false;
+        QTest::newRow("PCI cards, whole") << "Combo18" << 8 << false;
+    }
+    void listsOpenBesideTheirSelector()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, rows);
+        QFETCH(bool, above);
+        click(control(*form_, "Check10"));
+        if (above)
+            form_->move(form_->x(), form_->screen()->geometry().bottom() - form_->height());
+        auto* selector = control<QComboBox>(*form_, name.toStdString());
+        click(selector);
+        const QAbstractItemView* list = selector->view();
+        const QRect shown = list->window()->geometry();
+        const QPoint corner = selector->mapToGlobal(QPoint(0, above ? 0 : selector->height() - 1));
+        QCOMPARE(above ? shown.bottomLeft() : shown.topLeft(), corner);
+        QCOMPARE(list->indexAt(list->viewport()->rect().bottomLeft()).row() + 1, rows);
+        QCOMPARE(list->verticalScrollBar()->isVisible(), selector->count() > rows);
     }
 
     void aboutWindowOpensOnceAndClosesEveryWay()
