@@ -11,6 +11,7 @@ if(CMAKE_CROSSCOMPILING)
         SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools
         BINARY_DIR ${dir}
         CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        BUILD_ALWAYS ON # its own build notices a changed source; ExternalProject would not
         INSTALL_COMMAND ""
         BUILD_BYPRODUCTS ${AMPORA_RENDER_ICON} ${AMPORA_PE_LOAD_CONFIG})
 else()

@@ -33,22 +33,6 @@ add_custom_command(OUTPUT ${AMPORA_ICO}
     VERBATIM)
 add_custom_target(ampora_icon DEPENDS ${AMPORA_ICO})
 
-# The setup program's side picture on its welcome and finish pages, a 24-bit BMP drawn at the size
-# each screen scale shows unscaled: AMPORA_SETUP_SIDE_1X (100 %), _1_5X (150 %) and _2X (200 %).
-set(side ${PROJECT_SOURCE_DIR}/packaging/windows/setup-side.svg)
-set(AMPORA_SETUP_SIDE_1X ${CMAKE_BINARY_DIR}/setup-side-164x314.bmp)
-set(AMPORA_SETUP_SIDE_1_5X ${CMAKE_BINARY_DIR}/setup-side-246x471.bmp)
-set(AMPORA_SETUP_SIDE_2X ${CMAKE_BINARY_DIR}/setup-side-328x628.bmp)
-set(side_pictures ${AMPORA_SETUP_SIDE_1X} ${AMPORA_SETUP_SIDE_1_5X} ${AMPORA_SETUP_SIDE_2X})
-add_custom_command(OUTPUT ${side_pictures}
-    COMMAND ${AMPORA_RENDER_ICON} ${side} ${AMPORA_SETUP_SIDE_1X} 164x314
-    COMMAND ${AMPORA_RENDER_ICON} ${side} ${AMPORA_SETUP_SIDE_1_5X} 246x471
-    COMMAND ${AMPORA_RENDER_ICON} ${side} ${AMPORA_SETUP_SIDE_2X} 328x628
-    DEPENDS ampora_build_tools ${AMPORA_RENDER_ICON} ${side}
-    COMMENT "Rendering the setup program's side picture"
-    VERBATIM)
-add_custom_target(ampora_setup_pictures ALL DEPENDS ${side_pictures})
-
 function(ampora_windows_program target description file_name)
     set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)

@@ -17,9 +17,10 @@ AMPORA_PACKAGES=(
 
 # The Windows build (test.sh, where Qt for Windows is at hand): the MinGW-w64 compiler of the posix
 # thread model, NSIS and zip for its packages and osslsigncode to sign them, and Wine with an X
-# server, a pointer and a camera for its tests, with openssl for a test certificate.
+# server, a pointer and a camera for its tests, with openssl for a test certificate and icoutils
+# to read the icon.
 AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix nsis zip osslsigncode wine wine64 xvfb xdotool
-    imagemagick openssl)
+    imagemagick openssl icoutils)
 
 ampora_install_deps() {
     local missing=()

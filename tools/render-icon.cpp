@@ -11,18 +11,19 @@
 #include <QSvgRenderer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-QImage render(const QString& svg, QSize size, QImage::Format format)
+// The picture drawn over the area of an image of the size.
+QImage render(QSvgRenderer& picture, QSize size, QImage::Format format, const QRectF& area)
 {
-    QSvgRenderer renderer(svg);
     QImage image(size, format);
-    image.fill(image.hasAlphaChannel() ? Qt::transparent : Qt::white);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    picture.render(&painter, area);
     return image;
 }
 
@@ -35,7 +36,9 @@ QString drawingFor(const QString& icon, int size)
 
 QImage renderIcon(const QString& icon, int size)
 {
-    return render(drawingFor(icon, size), QSize(size, size), QImage::Format_ARGB32_Premultiplied);
+    QSvgRenderer drawing(drawingFor(icon, size));
+    return render(drawing, QSize(size, size), QImage::Format_ARGB32_Premultiplied,
+                  QRectF(0, 0, size, size));
 }
 
 QByteArray png(const QImage& image)
@@ -82,6 +85,18 @@ bool write(const QString& path, const QByteArray& data)
            file.write(data) == data.size();
 }
 
+// PICTURE.svg filling the size in its own proportions: centred across, and standing on the foot
+// of the size, where the picture's upper margin gives way first.
+QImage renderFilling(const QString& svg, QSize size)
+{
+    QSvgRenderer picture(svg);
+    const QSizeF own = picture.viewBoxF().size();
+    const QSizeF drawn = own * std::max(size.width() / own.width(), size.height() / own.height());
+    return render(
+        picture, size, QImage::Format_RGB32,
+        QRectF(QPointF((size.width() - drawn.width()) / 2, size.height() - drawn.height()), drawn));
+}
+
 // "164x314" as a size, or an invalid one.
 QSize parseSize(const QByteArray& text)
 {
@@ -105,7 +120,7 @@ int writeBitmap(const QString& svg, const char* output, const char* sizeText)
         std::fprintf(stderr, "cannot read %s\n", qPrintable(svg));
         return 1;
     }
-    if (!render(svg, size, QImage::Format_RGB32).save(QString::fromLocal8Bit(output), "BMP")) {
+    if (!renderFilling(svg, size).save(QString::fromLocal8Bit(output), "BMP")) {
         std::fprintf(stderr, "cannot write %s\n", output);
         return 1;
     }

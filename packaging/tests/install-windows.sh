@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs Ampora for Windows from its setup program under Wine, silently and per user, as a user
 # would: checks the files, the Start-menu shortcut and the uninstall entry, starts the installed
-# program, tries the installer while it runs, installs again elsewhere, refuses bad input and a
-# Windows too old for it, and removes it all with the entry's quiet uninstall command.
+# program, tries the installer and the uninstaller while it runs, installs again elsewhere,
+# refuses bad input and a Windows too old for it, and removes it all with the entry's quiet
+# uninstall command, leaving nothing behind, not even the uninstaller's copy in TEMP.
 #   wine-session.sh DIR with install-windows.sh SETUP.EXE VERSION
 set -euo pipefail
 if (($# != 2)); then
@@ -15,6 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 windows_path() { wine cmd /c echo "$1" | tr -d '\r'; }
 local_programs="$(windows_path '%LOCALAPPDATA%')\\Programs"
 programs=$(winepath -u "$local_programs")
+temp=$(winepath -u "$(windows_path '%TEMP%')")
 shortcut="$(winepath -u "$(windows_path '%APPDATA%')")/Microsoft/Windows/Start Menu/Programs/Ampora.lnk"
 value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
 installed_in() { # the entry names the folder, which holds the program and its uninstaller
@@ -31,6 +33,7 @@ nothing_installed() {
     wine reg query "$key" &>/dev/null && fail "$1 left an uninstall entry"
     [[ -z $(ls -A "$programs" 2>/dev/null) && ! -e $shortcut ]] || fail "$1 left files"
 }
+no_uninstaller_copy() { ! compgen -G "$temp/~nsu*" >/dev/null; }
 # Waits up to 30 s for a condition, as the uninstaller runs on from a copy of itself.
 within_30_s() {
     for _ in {1..300}; do
@@ -48,7 +51,7 @@ trap finish EXIT
 echo "setup: $(stat -c %s "$setup") bytes"
 # A clean start, whatever an earlier run left.
 wine reg delete "$key" /f &>/dev/null || true
-rm -rf "$programs/Ampora" "$(winepath -u 'C:\Ampora')" "$shortcut"
+rm -rf "$programs/Ampora" "$(winepath -u 'C:\Ampora')" "$shortcut" "$temp"/~nsu*
 
 wine "$setup" /S /X && fail "an unknown switch was taken"
 nothing_installed "an unknown switch"
@@ -79,6 +82,9 @@ timeout 60 xdotool search --sync --onlyvisible --pid $program --name '^Ampora$' 
     fail "the installed program showed no window"
 wine "$setup" /S && fail "the installer went on while Ampora ran"
 installed_in "$folder"
+wine "$folder\\uninstall.exe" /S # at once; its copy in TEMP finds Ampora running and stops
+within_30_s no_uninstaller_copy || fail "the stopped uninstaller left $(ls -d "$temp"/~nsu*)"
+installed_in "$folder"
 kill $program
 wait $program || true
 program=
@@ -94,5 +100,6 @@ uninstaller=${quiet%\"*}
 wine "${uninstaller#\"}" ${quiet##*\" } || fail "the quiet uninstall failed"
 gone() { [[ ! -e $(winepath -u 'C:\Ampora') ]]; }
 within_30_s gone || fail "the uninstall left its folder"
+within_30_s no_uninstaller_copy || fail "the uninstall left $(ls -d "$temp"/~nsu*)"
 nothing_installed "the uninstall"
 echo "installed, checked, refused bad input and an old Windows, and removed"

@@ -53,6 +53,22 @@ set(work ${CPACK_TOPLEVEL_DIRECTORY})
 file(WRITE ${work}/install-files.nsh "${install}")
 file(WRITE ${work}/uninstall-files.nsh "${uninstall}")
 
+# The side pictures the welcome and finish pages choose from, by their size in pixels.
+set(sizes)
+set(extract "")
+foreach(picture IN LISTS CPACK_AMPORA_SETUP_PICTURES)
+    string(REGEX REPLACE ".*-([0-9]+x[0-9]+)\\.bmp$" "\\1" size "${picture}")
+    list(APPEND sizes ${size})
+    string(APPEND extract "    File \"/oname=$PLUGINSDIR\\side-${size}.bmp\" \"${picture}\"\n")
+endforeach()
+list(GET CPACK_AMPORA_SETUP_PICTURES 0 first)
+list(JOIN sizes " " sizes)
+file(WRITE ${work}/side-pictures.nsh "!define AMPORA_SIDES \"${sizes}\"
+!define AMPORA_SIDE_FIRST \"${first}\"
+!macro AMPORA_EXTRACT_SIDES
+${extract}!macroend
+")
+
 # The installer signs itself and its uninstaller as makensis finishes them: the same command, as
 # a line for the shell, with %1 for the program.
 set(installer ${work}/${name}-installer.exe)
@@ -68,6 +84,7 @@ execute_process(
     COMMAND makensis -V2 -DVERSION=${CPACK_PACKAGE_VERSION} "-DCOPYRIGHT=${CPACK_AMPORA_COPYRIGHT}"
             -DSTAGE=${stage} -DFILES=${work}/install-files.nsh
             -DUNFILES=${work}/uninstall-files.nsh -DICON=${CPACK_AMPORA_ICON}
+            -DLICENCE=${CPACK_AMPORA_SETUP_LICENCE} -DPICTURES=${work}/side-pictures.nsh
             -DOUTFILE=${installer} ${sign_define} ${CPACK_AMPORA_INSTALLER_SCRIPT}
     COMMAND_ERROR_IS_FATAL ANY)
 # The setup program: the launcher with the installer behind it.

@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*" >&2 && exit 1; }
 poll() { for _ in {1..300}; do "$@" && return; sleep 0.1; done; false; } # up to 30 s
 xdotool mousemove 0 0
 wine explorer /desktop=ampora,1200x900 "$(winepath -w "$1")" &>/dev/null &
-trap "pkill -x ampora.exe; kill $! 2>/dev/null; true" EXIT
+trap "pkill -x ampora.exe || true; kill $! 2>/dev/null || true" EXIT
 desktop() { desk=$(xdotool search --name '^ampora - Wine desktop$' | head -n1); }
 poll desktop || fail "no virtual desktop"
 shot() { import -window "$desk" png:- | convert - -trim "$@"; } # the window on the bare desktop
