@@ -5,14 +5,16 @@ set -euo pipefail
 
 AMPORA_PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev libfontconfig-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev libfontconfig-dev libxcb1-dev
     qt6-qpa-plugins locales
     # Packaging and its checks: the Debian package, its linter and hardening checker, the manual
     # page reader, desktop file validators.
     dpkg-dev lintian devscripts man-db file appstream desktop-file-utils
+    # The window under a window manager, moved with a pointer, on an X server of its own.
+    openbox xdotool xvfb xauth
     # Benchmarks (configure with -DAMPORA_BUILD_BENCH=ON); the start-up comparison watches the
     # window on an X server of its own.
-    libbenchmark-dev libxcb1-dev xvfb xauth
+    libbenchmark-dev
 )
 
 # The Windows build (test.sh, where Qt for Windows is at hand): the MinGW-w64 compiler of the posix
