@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ampora (installing what is missing) and runs the whole test suite headless.
 set -euo pipefail
+(($# == 0)) || { echo "usage: ./test.sh" >&2 && exit 2; }
 cd "$(dirname "$0")"
 source scripts/install-deps.sh
 ampora_install_deps
@@ -19,12 +20,12 @@ cmake --build --preset asan
 ctest --preset asan
 
 # The Windows program, cross-built, and its tests under Wine, where Qt for Windows is at hand.
-windows_qt=${AMPORA_WINDOWS_QT:-../shared/toolkits/qt-6.4.2-x86_64-w64-mingw32}
-if [[ -d $windows_qt ]]; then
+windows_qt=$(cmake -P cmake/windows-qt.cmake)
+if [[ -n $windows_qt ]]; then
     ampora_install_deps "${AMPORA_WINDOWS_PACKAGES[@]}"
-    cmake --preset windows -DAMPORA_WINDOWS_QT="$(realpath "$windows_qt")"
+    cmake --preset windows -DAMPORA_WINDOWS_QT="$windows_qt"
     cmake --build --preset windows
     ctest --preset windows
 else
-    echo "Windows build skipped: no Qt for Windows at $windows_qt (set AMPORA_WINDOWS_QT)"
+    echo "Windows build skipped: no Qt for Windows (cmake/windows-qt.cmake; set AMPORA_WINDOWS_QT)"
 fi

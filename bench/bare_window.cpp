@@ -1,7 +1,7 @@
 // The yardstick for start-up: a bare Qt window of the main window's size and style, shown and
 // closed after its first frame; with --stay it stays open, as the program does, to be watched
 // from outside.
-#include "bench/FirstFrame.h"
+#include "bench/PaintTiming.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -2,7 +2,7 @@
 // start to the first frame, the median peak memory (max RSS, as /usr/bin/time -v reports it)
 // and, last, the ratio of the two medians.
 //   startup_compare [--runs N] [--screen] [--cold] [--scale S] <program> <yardstick>
-// By default each program reports its own first frame (see FirstFrame.h), with the phases it
+// By default each program reports its own first frame (see PaintTiming.h), with the phases it
 // marks on the way. With --screen (an X display, no window manager) the programs stay open and
 // are watched from outside: the first painted frame is when the window's pixels on the X
 // server first equal its settled picture, taken from a warm-up run (see ScreenFrame.h); the

@@ -4,16 +4,17 @@
 # draws it: offscreen text there is the screen's (fontconfig serves both), and a cross build
 # cannot run the window. Elsewhere, and at other scales, the controls draw the first frame.
 #   ampora_add_first_frame(TARGET)   builds the pictures into TARGET's resources
+# AMPORA_FIRST_FRAMES lists the scales the build draws: those of AMPORA_FIRST_FRAME_SCALES, or none.
 set(AMPORA_FIRST_FRAME_SCALES 1 1.25 1.5 2 CACHE STRING "Screen scales with a first frame")
-set(AMPORA_FIRST_FRAME OFF)
-if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT CMAKE_CROSSCOMPILING)
-    set(AMPORA_FIRST_FRAME ON)
+set(AMPORA_FIRST_FRAMES)
+if(NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
+    set(AMPORA_FIRST_FRAMES ${AMPORA_FIRST_FRAME_SCALES})
     qt_add_executable(first_frame_renderer ${PROJECT_SOURCE_DIR}/tools/render-first-frame.cpp)
     target_link_libraries(first_frame_renderer PRIVATE ampora_ui)
     set(first_frame_dir ${CMAKE_BINARY_DIR}/first-frame)
     file(MAKE_DIRECTORY ${first_frame_dir}) # make-based generators create no output folders
     set(first_frames)
-    foreach(scale IN LISTS AMPORA_FIRST_FRAME_SCALES)
+    foreach(scale IN LISTS AMPORA_FIRST_FRAMES)
         # The renderer refuses a name the program would not look for (a scale written "1.0").
         set(picture ${first_frame_dir}/first-frame-${scale}x.argb)
         add_custom_command(OUTPUT ${picture}
@@ -28,7 +29,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT CMAKE_CROSSCOMPILING)
 endif()
 
 function(ampora_add_first_frame target)
-    if(AMPORA_FIRST_FRAME)
+    if(AMPORA_FIRST_FRAMES)
         add_dependencies(${target} first_frame_pictures)
         qt_add_resources(${target} first_frame PREFIX / BASE ${first_frame_dir}
             OPTIONS --compress-algo zstd --compress 19 FILES ${first_frames})

@@ -10,14 +10,9 @@ add_test(NAME wine_session_stop COMMAND ${AMPORA_WINE_SESSION} stop)
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine LABELS windows)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
 
-# Puts every test of the calling directory into the session, on Windows' own Qt platform.
+# Puts every test of the calling directory into the session.
 function(ampora_run_under_wine)
     get_property(tests DIRECTORY PROPERTY TESTS)
-    list(FILTER tests EXCLUDE REGEX "^wine_session_")
-    foreach(test IN LISTS tests)
-        get_test_property(${test} ENVIRONMENT environment)
-        list(FILTER environment EXCLUDE REGEX "^QT_QPA_PLATFORM=|NOTFOUND")
-        set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine
-            LABELS windows ENVIRONMENT "${environment}")
-    endforeach()
+    set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine
+        LABELS windows)
 endfunction()

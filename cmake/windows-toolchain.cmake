@@ -1,7 +1,6 @@
 # Cross-compiles Ampora for 64-bit Windows on Linux: MinGW-w64 with posix threads, against a
 # static Qt built with it. Qt's own toolchain file brings in the compilers.
-set(AMPORA_WINDOWS_QT "${CMAKE_CURRENT_LIST_DIR}/../../shared/toolkits/qt-6.4.2-x86_64-w64-mingw32"
-    CACHE PATH "Qt for 64-bit Windows, built statically with MinGW-w64 (posix threads)")
+include(${CMAKE_CURRENT_LIST_DIR}/windows-qt.cmake)
 get_filename_component(AMPORA_WINDOWS_QT "${AMPORA_WINDOWS_QT}" ABSOLUTE)
 # try_compile projects read this file again and need the same Qt.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES AMPORA_WINDOWS_QT)

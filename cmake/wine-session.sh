@@ -9,8 +9,19 @@
 # The shell opens no browser or mail program there: web and mail links are written, one a line,
 # to C:\opened.txt of the prefix.
 set -euo pipefail
+usage() {
+    echo "usage: wine-session.sh DIR start|stop" >&2
+    echo "       wine-session.sh DIR run|with PROGRAM [ARGUMENT...]" >&2
+    exit 2
+}
+(($# >= 2)) || usage
 dir=$(realpath -m "$1") command=$2
 shift 2
+case $command in
+start | stop) (($# == 0)) || usage ;;
+run | with) (($# > 0)) || usage ;;
+*) usage ;;
+esac
 mkdir -p "$dir"
 export WINEPREFIX=$dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=(env LOCPATH="$dir/locale" LC_ALL=zh_CN.UTF-8 wine)
@@ -24,8 +35,15 @@ start_display() { # 96 dpi, as Wine's default
     rm -f "$fifo"
 }
 
+stop_session() {
+    wineserver --kill 2>/dev/null || true
+    [[ -f $dir/xvfb.pid ]] && kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    rm -f "$dir/display" "$dir/xvfb.pid"
+}
+
 case $command in
 start)
+    trap stop_session ERR # a session half started is ended
     mkdir -p "$dir/locale"
     [[ -d $dir/locale/zh_CN.UTF-8 ]] || localedef -i zh_CN -f UTF-8 "$dir/locale/zh_CN.UTF-8"
     [[ -s $dir/display ]] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null || start_display
@@ -51,9 +69,5 @@ run | with)
     [[ $command == run ]] && exec "${wine[@]}" "$@"
     exec env LOCPATH="$dir/locale" LC_ALL=zh_CN.UTF-8 "$@"
     ;;
-stop)
-    wineserver --kill 2>/dev/null || true
-    [[ -f $dir/xvfb.pid ]] && kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
-    rm -f "$dir/display" "$dir/xvfb.pid"
-    ;;
+stop) stop_session ;;
 esac

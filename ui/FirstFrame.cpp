@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QResource>
 
+#include <system_error>
+
 namespace ampora::ui {
 
 QString FirstFrame::resourceFor(qreal devicePixelRatio)
@@ -12,10 +14,16 @@ QString FirstFrame::resourceFor(qreal devicePixelRatio)
     return QStringLiteral(":/first-frame-%1x.argb").arg(devicePixelRatio);
 }
 
-FirstFrame* FirstFrame::unpackFor(QWidget* window)
+std::unique_ptr<FirstFrame> FirstFrame::unpackFor(QWidget* window)
 {
     const qreal scale = window->devicePixelRatioF();
-    return QResource(resourceFor(scale)).isValid() ? new FirstFrame(window, scale) : nullptr;
+    if (!QResource(resourceFor(scale)).isValid())
+        return nullptr;
+    try {
+        return std::unique_ptr<FirstFrame>(new FirstFrame(window, scale));
+    } catch (const std::system_error&) { // no thread to unpack on
+        return nullptr;
+    }
 }
 
 FirstFrame::FirstFrame(QWidget* window, qreal devicePixelRatio)
@@ -29,26 +37,24 @@ FirstFrame::FirstFrame(QWidget* window, qreal devicePixelRatio)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void FirstFrame::cover()
+bool FirstFrame::cover()
 {
     pixels_ = unpacking_.get();
     picture_ = decodeFirstFrame(pixels_);
     QWidget* window = parentWidget();
-    if (picture_.isNull() || window->devicePixelRatioF() != devicePixelRatio_) {
-        delete this;
-        return;
-    }
+    if (picture_.isNull() || window->devicePixelRatioF() != devicePixelRatio_)
+        return false;
     picture_.setDevicePixelRatio(devicePixelRatio_); // one pixel for each of the screen
     setGeometry(window->rect());
     raise();
     show();
+    return true;
 }
 
 void FirstFrame::paintEvent(QPaintEvent*)
 {
     QPainter(this).drawImage(0, 0, picture_);
-    // Queued: gone once this frame is on screen, when the controls draw themselves.
-    deleteLater();
+    emit shown();
 }
 
 } // namespace ampora::ui

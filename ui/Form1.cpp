@@ -74,6 +74,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
     setFont(windowFont(kBodyPoints));
     firstFrame_ = FirstFrame::unpackFor(this);
+    if (firstFrame_) // queued: gone once its frame is on screen, when the controls draw themselves
+        connect(
+            firstFrame_.get(), &FirstFrame::shown, this, [this] { firstFrame_.reset(); },
+            Qt::QueuedConnection);
 
     controls_ =
         bindMainWindowControls(buildControls(this, mainWindowControls(), mainWindowLines()));
@@ -166,8 +170,8 @@ void Form1::showEvent(QShowEvent* event)
     if (!loaded_) {
         loaded_ = true;
         Form_Load();
-        if (firstFrame_)
-            std::exchange(firstFrame_, nullptr)->cover();
+        if (firstFrame_ && !firstFrame_->cover())
+            firstFrame_.reset();
     }
     QWidget::showEvent(event);
 }

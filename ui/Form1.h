@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace ampora::ui {
@@ -105,7 +106,7 @@ private:
     QPointer<Form3> about_;
     std::optional<QPoint> handDragOffset_; // pointer to window, while moved by hand
     bool loaded_ = false;
-    FirstFrame* firstFrame_ = nullptr; // until the window first shows
+    std::unique_ptr<FirstFrame> firstFrame_; // until the window's first frame is on screen
 };
 
 } // namespace ampora::ui

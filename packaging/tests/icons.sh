@@ -12,6 +12,10 @@
 #   build/tools/ampora_render_icon ui/art/app-icon.svg /tmp/icon x 16 20 24 32 40 48 64 128 256
 #   for d in /tmp/icon/*x*; do cp "$d/apps/x.png" "packaging/tests/icons/icon-${d##*x}.png"; done
 set -euo pipefail
+if (($# < 2)); then
+    echo "usage: icons.sh REFERENCE-DIR ICON..." >&2
+    exit 2
+fi
 references=$1
 shift
 

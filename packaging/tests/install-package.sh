@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Installs the freshly built Debian package, checks that its launcher entry, icons, licences and
 # manual page landed, starts the installed program headless, and removes the package again.
+#   install-package.sh PACKAGE-DIR APP-ID ICON-SIZE...
 set -euo pipefail
+if (($# < 3)); then
+    echo "usage: install-package.sh PACKAGE-DIR APP-ID ICON-SIZE..." >&2
+    exit 2
+fi
 package_dir=$1 app_id=$2
+shift 2
 
 deb=$(ls -t "$package_dir"/ampora_*.deb 2>/dev/null | head -n1 || true)
 if [[ -z "$deb" ]]; then
@@ -54,7 +60,7 @@ expect_file "/usr/share/applications/$app_id.desktop"
 expect_file "/usr/share/metainfo/$app_id.metainfo.xml"
 expect_file /usr/share/doc/ampora/copyright
 expect_file "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
-for size in 16 32 48 64 128 256; do
+for size in "$@"; do
     icon="/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     expect_file "$icon"
     if [[ -s "$icon" ]] && ! file "$icon" | grep -q "PNG image data, $size x $size"; then
@@ -90,7 +96,7 @@ fi
 # ...and, told to draw offscreen, starts and keeps running.
 "${no_display[@]}" QT_QPA_PLATFORM=offscreen /usr/bin/ampora >"$log" 2>&1 &
 app_pid=$!
-sleep 3
+sleep 3 # what is tried is that it keeps running: no event to wait for
 if ! kill -0 "$app_pid" 2>/dev/null; then
     wait "$app_pid" && status=0 || status=$?
     echo "/usr/bin/ampora exited within 3 s (status $status):" >&2

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Runs Debian's package checker on the freshly built package (any error or warning fails), and
 # checks it against the published checksums.
+#   lint-package.sh PACKAGE-DIR
 set -euo pipefail
+if (($# != 1)); then
+    echo "usage: lint-package.sh PACKAGE-DIR" >&2
+    exit 2
+fi
 if ! command -v lintian >/dev/null; then
     echo "SKIPPED: lintian is not installed (Debian package lintian)"
     exit 77

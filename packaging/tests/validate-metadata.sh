@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Runs the freedesktop validators on the launcher entry and the AppStream metainfo, and checks
 # that the metainfo's newest release is the version being built.
+#   validate-metadata.sh DESKTOP-FILE METAINFO VERSION
 set -euo pipefail
+if (($# != 3)); then
+    echo "usage: validate-metadata.sh DESKTOP-FILE METAINFO VERSION" >&2
+    exit 2
+fi
 desktop=$1 metainfo=$2 version=$3
 
 for tool in desktop-file-validate appstreamcli; do

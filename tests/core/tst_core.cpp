@@ -72,8 +72,9 @@ const RecalculationRow kRecalculations[] = {
 // A breakdown as the rows write it: each group that adds something, with its watts.
 QString terms(const EstimateBreakdown& breakdown)
 {
-    const char* names[] = {"cpu",     "ram", "gpu",      "drives", "cards",
-                           "devices", "usb", "firewire", "base"};
+    constexpr const char* names[] = {"cpu",     "ram", "gpu",      "drives", "cards",
+                                     "devices", "usb", "firewire", "base"};
+    static_assert(std::size(names) == kEstimateGroups);
     QStringList terms;
     for (std::size_t group = 0; group < kEstimateGroups; ++group)
         if (breakdown.watts[group] != 0)

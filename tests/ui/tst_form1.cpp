@@ -89,9 +89,8 @@ private slots:
         form_->show();
         // The first frame, drawn at build time, lies over the controls until it is on screen;
         // where the build draws none (Windows), the controls draw it.
-        const qreal scale = form_->devicePixelRatioF();
         QCOMPARE(bool(form_->findChild<ampora::ui::FirstFrame*>()),
-                 QFile::exists(ampora::ui::FirstFrame::resourceFor(scale)));
+                 QFile::exists(ampora::ui::FirstFrame::resourceFor(form_->devicePixelRatioF())));
         form_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         QTRY_VERIFY(!form_->findChild<ampora::ui::FirstFrame*>());
@@ -131,6 +130,9 @@ private slots:
             starting = std::make_unique<ampora::ui::Form1>();
             starting->show();
             window = starting->findChild<ampora::ui::FirstFrame*>();
+            // The build lists the scales it draws a first frame for (tests/CMakeLists.txt).
+            QVERIFY2(window || !qEnvironmentVariableIsSet("AMPORA_FIRST_FRAME_LISTED"),
+                     "no first frame drawn at build time for this listed scale");
             if (!window)
                 QSKIP("no first frame drawn at build time for this scale");
         }
@@ -184,32 +186,32 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<bool>("above");
-        QTest::newRow("processors") << "Combo1" << 13 << false;
-        QTest::newRow("percentages, at the screen's foot") << "Combooc" << 13 << true;
-        QTest::newRow("fans, whole") << "Combo9" << 13 << false;
-        QTest::newRow("PCI cards, whole") << "Combo18" << 8 << false;
+        QTest::newRow("processors") << "Combo1" << 13;
+        QTest::newRow("percentages, at the screen's foot") << "Combooc" << 13;
+        QTest::newRow("fans, whole") << "Combo9" << 13;
+        QTest::newRow("PCI cards, whole") << "Combo18" << 8;
     }
     void listsOpenBesideTheirSelector()
     {
         QFETCH(QString, name);
         QFETCH(int, rows);
-        QFETCH(bool, above);
+        const bool above = name == "Combooc";
         click(control(*form_, "Check10"));
-        if (above)
-            form_->move(form_->x(), form_->screen()->geometry().bottom() - form_->height());
+        form_->move(form_->x(), above ? form_->screen()->geometry().bottom() - form_->height() : 0);
         auto* selector = control<QComboBox>(*form_, name.toStdString());
         click(selector);
         const QAbstractItemView* list = selector->view();
         const QRect shown = list->window()->geometry();
-        const QPoint corner = selector->mapToGlobal(QPoint(0, above ? 0 : selector->height() - 1));
-        QCOMPARE(above ? shown.bottomLeft() : shown.topLeft(), corner);
+        QCOMPARE(above ? shown.bottomLeft() : shown.topLeft(),
+                 selector->mapToGlobal(QPoint(0, above ? 0 : selector->height() - 1)));
         QCOMPARE(list->indexAt(list->viewport()->rect().bottomLeft()).row() + 1, rows);
         QCOMPARE(list->verticalScrollBar()->isVisible(), selector->count() > rows);
     }
 
     void aboutWindowOpensOnceAndClosesEveryWay()
     {
+        QCOMPARE(control(*form_, "Label7")->toolTip() + control(*form_, "Label822")->toolTip(),
+                 "关闭程序帮助"); // what the glyphs say of themselves
         click(control(*form_, "Label822"));
         click(control(*form_, "labelf4if"));
         QCOMPARE(aboutWindows().size(), 1);
@@ -263,19 +265,16 @@ private slots:
         QCOMPARE(aboutWindow()->geometry().center(), centre);
         QCOMPARE(form_->geometry().center(), centre);
         const QPoint start = form_->pos();
-        // The background too, but on Windows, where the system moves the window after the real
-        // mouse (tests/windows drags it).
-        const QStringList pressed =
-            QString(kWindows ? "Label23 Image3 Label4" : "Label23 Image3 Label4 Image2").split(' ');
-        for (const QString& name : pressed) {
-            QWidget* from = control(*form_, name.toStdString());
+        // The right button drags the background by hand (tst_desktop.sh tries the system's move).
+        for (const char* name : {"Label23", "Image3", "Label4", "Image2"}) {
+            QWidget* from = control(*form_, name);
             QTest::mousePress(from, Qt::RightButton, {}, {3, 3});
             QMouseEvent move(QEvent::MouseMove, QPointF(33, 23), from->mapToGlobal(QPointF(33, 23)),
                              Qt::NoButton, Qt::RightButton, {});
             QApplication::sendEvent(from, &move);
             QTest::mouseRelease(from, Qt::RightButton, {}, {33, 23});
         }
-        QCOMPARE(form_->pos(), start + (pressed.contains("Image2") ? QPoint(30, 20) : QPoint()));
+        QCOMPARE(form_->pos(), start + QPoint(30, 20));
     }
 
     void everyShownCharacterHasABundledGlyph()
@@ -288,10 +287,9 @@ private slots:
             for (const QWidget* shown : window->findChildren<QWidget*>()) {
                 texts += shown->property("text").toString() +
                          shown->property("plainText").toString() + shown->toolTip();
-                for (int i = 0;
-                     qobject_cast<const QComboBox*>(shown) && i < shown->property("count").toInt();
-                     ++i)
-                    texts += static_cast<const QComboBox*>(shown)->itemText(i);
+                if (const auto* list = qobject_cast<const QComboBox*>(shown))
+                    for (int i = 0; i < list->count(); ++i)
+                        texts += list->itemText(i);
             }
         for (QChar c : texts)
             if (!c.isSpace() && !latin.supportsCharacter(c) && !chinese.supportsCharacter(c))

@@ -2,7 +2,7 @@
 // with the steps on the way marked so the comparison can say where the time goes. With
 // --open-selector it then opens the processor selector as a user's first click would, a moment
 // (200 ms) later, and marks when it was asked to and when its list has been painted.
-#include "bench/FirstFrame.h"
+#include "bench/PaintTiming.h"
 #include "ui/AppStyle.h"
 #include "ui/FirstFrame.h"
 #include "ui/Form1.h"
