@@ -2,6 +2,7 @@
 // scaling. The SVG is parsed when first drawn, which the first frame never needs (FirstFrame.h).
 #pragma once
 
+#include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -20,5 +21,9 @@ private:
     QString resource_;
     std::unique_ptr<QSvgRenderer> vector_;
 };
+
+// The program's icon at the sizes title and task bars pick from: the small ones have drawings of
+// their own, made for their pixel grid (app-icon-16.svg...); the master drawing serves the rest.
+QIcon programIcon();
 
 } // namespace ampora::ui

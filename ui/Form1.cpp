@@ -5,6 +5,7 @@
 #include "catalogue/Drives.h"
 #include "catalogue/ProductRow.h"
 #include "core/Recalculate.h"
+#include "ui/Art.h"
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
 #include "ui/EstimateText.h"
@@ -17,10 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QPainter>
-#include <QSvgRenderer>
 
 // Data flow: every selector and tick box is wired below to its handler; a handler reads its own
 // control, writes its slots of the sheet through the catalogue, and calls Recalculate
@@ -179,27 +177,10 @@ void Form1::showEvent(QShowEvent* event)
 void Form1::paintEvent(QPaintEvent* event)
 {
     // The window icon waits for the first frame: queued, it is set once that frame is painted and
-    // flushed to the screen. Title and task bars pick a size: the small ones have drawings of their
-    // own, made for their pixel grid (app-icon-16.svg...); the master drawing serves the rest.
+    // flushed to the screen.
     if (windowIcon().isNull()) {
         QMetaObject::invokeMethod(
-            this,
-            [this] {
-                QIcon icon;
-                for (int size : {16, 20, 24, 32, 40, 48, 64, 128}) {
-                    const QString own = QStringLiteral(":/art/app-icon-%1.svg").arg(size);
-                    QSvgRenderer drawing(QFile::exists(own) ? own
-                                                            : QStringLiteral(":/art/app-icon.svg"));
-                    QPixmap pixmap(size, size);
-                    pixmap.fill(Qt::transparent);
-                    QPainter painter(&pixmap);
-                    drawing.render(&painter);
-                    painter.end();
-                    icon.addPixmap(pixmap);
-                }
-                setWindowIcon(icon);
-            },
-            Qt::QueuedConnection);
+            this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     }
     QWidget::paintEvent(event);
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The program as its user meets it on a desktop that moves and focuses windows itself: openbox on
 # an X server of its own (in xvfb-run), or Wine's virtual desktop, as Windows does. Its window
-# shows the start picture (each channel within TOLERANCE levels, as in tst_form1); a quick tap on
-# the background neither moves it nor leaves it following the pointer; a drag moves it by the
-# pointer's offset; Alt+F4 then ends the program.
+# opens centred and shows the start picture (each channel within TOLERANCE levels, as in
+# tst_form1); a drag on a label or an icon moves nothing, nor does a quick tap on the background,
+# which leaves it not following the pointer; a drag on the background moves it by the pointer's
+# offset, through the system with the left button and by hand with the right; Alt+F4 then ends
+# the program.
 #   xvfb-run -a tst_desktop.sh openbox AMPORA START.PNG TOLERANCE
 #   wine-session.sh DIR with tst_desktop.sh wine AMPORA.EXE START.PNG TOLERANCE
 set -euo pipefail
@@ -11,16 +13,15 @@ set -euo pipefail
 desktop=$1 program=$(basename "$2") reference=$3 tolerance=$4
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 poll() { for _ in {1..300}; do "$@" &>/dev/null && return; sleep 0.1; done; false; } # up to 30 s
-started=()
-trap 'kill "${started[@]}" 2>/dev/null || true; pkill -x "$program" || true' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; pkill -x "$program" || true' EXIT
 xdotool mousemove 0 0
 if [[ $desktop == wine ]]; then
-    wine explorer /desktop=ampora,1200x900 "$(winepath -w "$2")" &>/dev/null & started+=($!)
+    wine explorer /desktop=ampora,1200x900 "$(winepath -w "$2")" &>/dev/null &
     screen() { screen=$(xdotool search --name '^ampora - Wine desktop$' | head -n1) && [[ $screen ]]; }
 else
-    openbox --sm-disable &>/dev/null & started+=($!)
+    openbox --sm-disable &>/dev/null &
     poll xdotool get_desktop || fail "openbox did not start"
-    QT_QPA_PLATFORM=xcb "$2" &>/dev/null & started+=($!)
+    "$2" -platform xcb &>/dev/null & # an argument of Qt's, which Qt decides on
     screen() { screen=root; }
 fi
 poll screen || fail "no desktop"
@@ -33,13 +34,20 @@ differing() {
         -evaluate-sequence max -threshold "$threshold" -format '%[fx:mean*w*h]' info:
 }
 poll eval '[[ $(differing) == 0 ]]' || fail "$(differing) pixels differ from $reference"
-read -r x y <<<"$(where)"
+read -r x y w h width height <<<"$(shot -format '%X %Y %w %h %W %H' info:)"
+[[ $x == +$(((width - w) / 2)) && $y == +$(((height - h) / 2)) ]] || fail "opened at $x $y"
+drag() { # from a point of the window, with a button, by (30, 20)
+    xdotool mousemove $((x + $1)) $((y + $2)) mousedown "$3" sleep 0.2 mousemove_relative 10 5 \
+        sleep 0.1 mousemove_relative 20 15 sleep 0.2 mouseup "$3"
+}
+drag 70 350 1 && drag 20 168 1 # "无线/有线 网卡", a card's icon
+[[ $(where) == "$x $y" ]] || fail "a drag on a label or an icon moved the window to $(where)"
 # The pointer moves off at once after the tap: the window would follow within half a second.
 xdotool mousemove $((x + 150)) $((y + 40)) click 1 mousemove_relative 100 80 sleep 0.5
 [[ $(where) == "$x $y" ]] || fail "a tap on the background moved the window to $(where)"
-xdotool mousemove $((x + 150)) $((y + 40)) mousedown 1 sleep 0.2 mousemove_relative 10 5 \
-    sleep 0.1 mousemove_relative 20 15 sleep 0.2 mouseup 1
-poll eval '[[ $(where) == "+$((x + 30)) +$((y + 20))" ]]' ||
-    fail "the drag moved the window to $(where), not by (30, 20)"
+drag 150 40 1
+poll eval '[[ $(where) == "+$((x + 30)) +$((y + 20))" ]]' || fail "dragged to $(where), not by (30, 20)"
+drag 150 40 3
+poll eval '[[ $(where) == "+$((x + 60)) +$((y + 40))" ]]' || fail "dragged by hand to $(where)"
 xdotool key alt+F4
 poll eval '! pgrep -x "$program"' || fail "Alt+F4 left the program running"
