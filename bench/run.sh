@@ -17,7 +17,7 @@ bench/bench_form --benchmark_repetitions=9 --benchmark_report_aggregates_only=tr
 # Where the time goes, as the program marks it, and the first selector opened after start-up.
 bench/startup_compare --runs 20 bench/ampora_startup_phases bench/bare_window
 # An X server of its own, 24-bit and larger than the window at 2x, without a window manager.
-on_x() { xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" "$@"; }
+on_x() { xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp -noreset" "$@"; }
 QT_QPA_PLATFORM=xcb on_x bench/startup_compare --runs 20 \
     "bench/ampora_startup_phases --open-selector" bench/bare_window
 # The program itself against the bare window, watched on the X server at each screen scale; last,

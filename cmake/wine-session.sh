@@ -29,7 +29,7 @@ wine=(env LOCPATH="$dir/locale" LC_ALL=zh_CN.UTF-8 wine)
 start_display() { # 96 dpi, as Wine's default
     local fifo=$dir/display.fifo
     rm -f "$fifo" && mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null &>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" </dev/null &>/dev/null &
     echo $! >"$dir/xvfb.pid"
     echo ":$(head -n1 "$fifo")" >"$dir/display"
     rm -f "$fifo"

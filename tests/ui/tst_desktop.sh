@@ -10,10 +10,11 @@
 #   wine-session.sh DIR with tst_desktop.sh wine AMPORA.EXE START.PNG TOLERANCE
 set -euo pipefail
 (($# == 4)) || { echo "usage: tst_desktop.sh openbox|wine PROGRAM START.PNG TOLERANCE" >&2 && exit 2; }
-desktop=$1 program=$(basename "$2") reference=$3 tolerance=$4
+desktop=$1 reference=$3 tolerance=$4 own=(-x "$(basename "$2")") # the program, to pgrep: Wine runs
+# one test at a time, but on Linux another test may run the installed ampora meanwhile
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 poll() { for _ in {1..300}; do "$@" &>/dev/null && return; sleep 0.1; done; false; } # up to 30 s
-trap 'kill $(jobs -p) 2>/dev/null || true; pkill -x "$program" || true' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; pkill "${own[@]}" || true' EXIT
 xdotool mousemove 0 0
 if [[ $desktop == wine ]]; then
     wine explorer /desktop=ampora,1200x900 "$(winepath -w "$2")" &>/dev/null &
@@ -22,6 +23,7 @@ else
     openbox --sm-disable &>/dev/null &
     poll xdotool get_desktop || fail "openbox did not start"
     "$2" -platform xcb &>/dev/null & # an argument of Qt's, which Qt decides on
+    own=(-fx "$2 -platform xcb")
     screen() { screen=root; }
 fi
 poll screen || fail "no desktop"
@@ -50,4 +52,4 @@ poll eval '[[ $(where) == "+$((x + 30)) +$((y + 20))" ]]' || fail "dragged to $(
 drag 150 40 3
 poll eval '[[ $(where) == "+$((x + 60)) +$((y + 40))" ]]' || fail "dragged by hand to $(where)"
 xdotool key alt+F4
-poll eval '! pgrep -x "$program"' || fail "Alt+F4 left the program running"
+poll eval '! pgrep "${own[@]}"' || fail "Alt+F4 left the program running"

@@ -238,21 +238,20 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, target);
         auto* label = control<QLabel>(*form_, link.toStdString());
+        const auto colour = [label] { return label->palette().color(QPalette::WindowText); };
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QTest::mousePress(label, Qt::RightButton);
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+        QCOMPARE(colour(), QColor(0, 255, 255));
         QTest::mouseRelease(label, Qt::RightButton);
         // The desktop's window colour, which under the test's colour scheme is not white.
-        QCOMPARE(label->palette().color(QPalette::WindowText),
-                 QApplication::palette().color(QPalette::Base));
+        QCOMPARE(colour(), QApplication::palette().color(QPalette::Base));
         QVERIFY(opened().isEmpty());
         // As the window system delivers a double-click: a click, then a second press and release.
         QTest::mouseClick(label, Qt::LeftButton);
         QTest::mouseDClick(label, Qt::LeftButton);
         QTest::mouseRelease(label, Qt::LeftButton);
         QTRY_COMPARE(opened(), QStringList{target});
-        QCOMPARE(label->palette().color(QPalette::WindowText),
-                 QApplication::palette().color(QPalette::Base));
+        QCOMPARE(colour(), QApplication::palette().color(QPalette::Base));
     }
 
     // What a screen reader gets: a selector's new item, no way into a locked selector, the
