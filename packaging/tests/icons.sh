@@ -5,7 +5,7 @@
 #   icons.sh REFERENCE-DIR ICON...
 # ICON is a PNG, an .ico (its entries taken out with icotool, from icoutils) or a folder searched
 # for both. A picture of N px must equal REFERENCE-DIR/icon-N.png; where one differs, a picture of
-# the differences is left in ${TMPDIR:-/tmp}/ampora-icon-differences/.
+# the differences is left in icon-differences/ in the working folder (the build's, under ctest).
 #
 # After a change meant to alter the icon, render every size from the build's own renderer, look
 # at each magnified, and commit them as the new references:
@@ -30,7 +30,7 @@ skip_without identify imagemagick
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-differences=${TMPDIR:-/tmp}/ampora-icon-differences
+differences=$PWD/icon-differences # not a shared folder, which another user may own
 rm -rf "$differences"
 
 pictures=() names=()
