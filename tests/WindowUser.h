@@ -67,8 +67,7 @@ inline QWidgetList aboutWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QWidgetList about = QApplication::topLevelWidgets();
-    about.removeIf(
-        [](const QWidget* window) { return window->objectName() != QLatin1String("Form3"); });
+    about.removeIf([](const QWidget* top) { return top->objectName() != QLatin1String("Form3"); });
     return about;
 }
 inline QWidget* aboutWindow() { return aboutWindows().value(0); }

@@ -51,5 +51,9 @@ drag 150 40 1
 poll eval '[[ $(where) == "+$((x + 30)) +$((y + 20))" ]]' || fail "dragged to $(where), not by (30, 20)"
 drag 150 40 3
 poll eval '[[ $(where) == "+$((x + 60)) +$((y + 40))" ]]' || fail "dragged by hand to $(where)"
-xdotool key alt+F4
-poll eval '! pgrep "${own[@]}"' || fail "Alt+F4 left the program running"
+# Alt+F4, and up to twice again while the program runs: under load, right after a drag, openbox
+# now and then lets the keys through to the window as plain keys (seen in Qt's event log, 1 run in
+# 30). A program left running with its window gone, the fault this catches, ends with none of them.
+presses=0
+poll eval '! pgrep "${own[@]}" || { ((presses++ < 3)) && xdotool key alt+F4 && sleep 1; false; }' ||
+    fail "Alt+F4 left the program running"
