@@ -99,8 +99,8 @@ function(ampora_make_delay_load_libraries)
                 CONTENT "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
             # dlltool leaves empty temporary files behind: in the build, not in /tmp.
             add_custom_command(OUTPUT ${dir}/parts/${dll}.a
-                COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${dir}/parts ${AMPORA_DLLTOOL} --input-def ${dll}.def --dllname ${dll}.dll
-                        --output-delaylib ${dll}.a
+                COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${dir}/parts ${AMPORA_DLLTOOL}
+                        --input-def ${dll}.def --dllname ${dll}.dll --output-delaylib ${dll}.a
                 DEPENDS ${dir}/parts/${dll}.def
                 WORKING_DIRECTORY ${dir}/parts
                 VERBATIM)
