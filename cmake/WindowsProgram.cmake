@@ -50,7 +50,11 @@ function(ampora_windows_program target description file_name)
     # Found by name, the delay-loading libraries are linked in place of MinGW's: a change to them
     # relinks the program.
     add_dependencies(${target} ampora_delay_load)
-    target_link_directories(${target} BEFORE PRIVATE ${AMPORA_DELAY_LOAD_DIR})
+    # Named from the build's top folder, where the link runs: the linker orders the import
+    # sections by their files' paths, so a full path would make the program's bytes depend on
+    # where the build lies.
+    file(RELATIVE_PATH delay_load_dir ${CMAKE_BINARY_DIR} ${AMPORA_DELAY_LOAD_DIR})
+    target_link_options(${target} BEFORE PRIVATE -L${delay_load_dir})
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${AMPORA_DELAY_LOAD_LIBRARIES})
     # Windows reads the load configuration only once the PE header points at it; the linker's
     # map says where it lies.
