@@ -73,6 +73,8 @@ endfunction()
 # only come from the system folder.
 function(ampora_make_delay_load_libraries)
     set(dir ${CMAKE_BINARY_DIR}/delay-load)
+    set(scratch ${CMAKE_BINARY_DIR}/CMakeFiles/dlltool)
+    file(MAKE_DIRECTORY ${scratch})
     find_program(AMPORA_DLLTOOL NAMES ${CMAKE_CXX_COMPILER_TARGET}-dlltool x86_64-w64-mingw32-dlltool
         dlltool REQUIRED)
     set(libraries)
@@ -101,9 +103,10 @@ function(ampora_make_delay_load_libraries)
             list(JOIN exports_${dll} "\n" exports)
             file(CONFIGURE OUTPUT ${dir}/parts/${dll}.def
                 CONTENT "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
-            # dlltool leaves empty temporary files behind: in the build, not in /tmp.
+            # dlltool leaves empty temporary files behind: in a folder of the build's own, not in
+            # /tmp, nor among the libraries that the relinking kit carries.
             add_custom_command(OUTPUT ${dir}/parts/${dll}.a
-                COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${dir}/parts ${AMPORA_DLLTOOL}
+                COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${scratch} ${AMPORA_DLLTOOL}
                         --input-def ${dll}.def --dllname ${dll}.dll --output-delaylib ${dll}.a
                 DEPENDS ${dir}/parts/${dll}.def
                 WORKING_DIRECTORY ${dir}/parts
