@@ -77,7 +77,7 @@ QWidget* createControl(QWidget* window, const ControlRow& row, ArtCache& art)
     const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
     switch (row.kind) {
     case ControlKind::Picture: {
-        const QString resource = QString::fromUtf8(row.art);
+        const QString resource = QStringLiteral(":/art/") + QString::fromUtf8(row.art);
         std::shared_ptr<Art>& shared = art[resource];
         if (!shared)
             shared = std::make_shared<Art>(resource);
@@ -123,36 +123,28 @@ QWidget* createControl(QWidget* window, const ControlRow& row, ArtCache& art)
         textBox->viewport()->setCursor(Qt::WhatsThisCursor);
         return textBox;
     }
+    case ControlKind::Line: {
+        auto* line = new QWidget(window);
+        line->setAutoFillBackground(true);
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        setLineColour(line, toQColor(row.colour));
+        return line;
+    }
     }
     return nullptr;
 }
 
-QWidget* createLine(QWidget* window, const LineRow& row)
-{
-    auto* line = new QWidget(window);
-    line->setObjectName(QString::fromUtf8(row.name));
-    line->setAutoFillBackground(true);
-    line->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setLineColour(line, row.colour);
-    const int x1 = toPixels(row.x1), y1 = toPixels(row.y1);
-    const int x2 = toPixels(row.x2), y2 = toPixels(row.y2);
-    const int half = row.widthPixels / 2;
-    line->setGeometry(QRect(
-        QPoint(std::min(x1, x2) - (x1 == x2 ? half : 0), std::min(y1, y2) - (y1 == y2 ? half : 0)),
-        QPoint(std::max(x1, x2) + (x1 == x2 ? half : 0),
-               std::max(y1, y2) + (y1 == y2 ? row.widthPixels - half - 1 : 0))));
-    return line;
-}
-
 } // namespace
 
-void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title, QSize size)
+void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title,
+                           const WindowLayout& layout)
 {
     initResources();
     installControlAccessibility();
     window->setObjectName(name);
     window->setWindowTitle(title);
-    window->setFixedSize(size);
+    window->setFixedSize(layout.size.width, layout.size.height);
+    window->setFont(windowFont(layout.points));
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kBlack);
     window->setPalette(palette);
@@ -184,16 +176,16 @@ void setLineColour(QWidget* line, const QColor& colour)
     line->setPalette(palette);
 }
 
-NamedControls buildControls(QWidget* window, std::span<const ControlRow> controls,
-                            std::span<const LineRow> lines)
+NamedControls buildControls(QWidget* window, const WindowLayout& layout)
 {
     NamedControls built;
     QList<QWidget*> onTop;
     ArtCache art;
-    for (const auto& row : controls) {
+    for (const auto& row : layout.controls) {
         QWidget* control = createControl(window, row, art);
         control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(pixelRect(row.place));
+        const PixelRect place = pixelRect(row);
+        control->setGeometry(place.x, place.y, place.width, place.height);
         // Controls in the window's own font inherit it; a font of their own costs start-up time.
         if (row.points) {
             const QFont font = windowFont(row.points);
@@ -206,15 +198,11 @@ NamedControls buildControls(QWidget* window, std::span<const ControlRow> control
             control->setAccessibleName(QString::fromUtf8(row.spokenName));
         control->setEnabled(!(row.flags & DisabledAtStart));
         control->setVisible(!(row.flags & HiddenAtStart));
-        if (row.kind == ControlKind::Selector || row.kind == ControlKind::TickBox)
+        if (takesFocus(row.kind))
             onTop.append(control);
         else
             control->setFocusPolicy(Qt::NoFocus);
         built.add(control->objectName(), control);
-    }
-    for (const auto& row : lines) {
-        QWidget* line = createLine(window, row);
-        built.add(line->objectName(), line);
     }
     for (QWidget* control : onTop)
         control->raise();

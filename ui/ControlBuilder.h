@@ -1,15 +1,17 @@
 // Builds a window's controls from its declarative table (ControlTable.h).
 #pragma once
 
-#include "ui/ControlTable.h"
+#include "ui/model/ControlTable.h"
 
+#include <QColor>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 namespace ampora::ui {
 
-// A window's controls by name, used once while the window resolves them into typed groups.
+// A window's controls, by name and in the order of their table's rows.
 class NamedControls {
 public:
     // The control of that name and kind; a name the table lacks stops the program at start-up,
@@ -21,23 +23,32 @@ public:
             qFatal("the window has no %s named %s", T::staticMetaObject.className(), name);
         return control;
     }
-    void add(const QString& name, QWidget* widget) { widgets_.insert(name, widget); }
+    void add(const QString& name, QWidget* widget)
+    {
+        widgets_.insert(name, widget);
+        inTableOrder_.append(widget);
+    }
+    const QList<QWidget*>& inTableOrder() const { return inTableOrder_; }
 
 private:
     QHash<QString, QWidget*> widgets_;
+    QList<QWidget*> inTableOrder_;
 };
 
-// Gives a top-level window without frame its name, title, fixed size and black background,
-// and makes the bundled art and fonts and the controls' screen reader support available to it.
-void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title, QSize size);
+inline QColor toQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
+
+// Gives a top-level window without frame its name, title, the layout's fixed size, font and
+// black background, and makes the bundled art and fonts and the controls' screen reader support
+// available to it.
+void setUpBorderlessWindow(QWidget* window, const QString& name, const QString& title,
+                           const WindowLayout& layout);
 
 // Places a window in the middle of the primary screen.
 void centreOnScreen(QWidget* window);
 
-// Creates every control and line as a child of window, in table order, with its geometry, font,
-// colours and start state. Selectors and tick boxes end up above labels, lines and pictures.
-NamedControls buildControls(QWidget* window, std::span<const ControlRow> controls,
-                            std::span<const LineRow> lines = {});
+// Creates every control as a child of window, in table order, with its geometry, font, colours
+// and start state. Selectors and tick boxes end up above labels, lines and pictures.
+NamedControls buildControls(QWidget* window, const WindowLayout& layout);
 
 // Sets a label's text colour while enabled; its greyed colour stays.
 void setTextColour(QWidget* label, const QColor& colour);

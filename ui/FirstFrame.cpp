@@ -39,6 +39,8 @@ FirstFrame::FirstFrame(QWidget* window, qreal devicePixelRatio)
 
 bool FirstFrame::cover()
 {
+    if (!unpacking_.valid()) // shown again before its frame was painted: it still lies there
+        return true;
     pixels_ = unpacking_.get();
     picture_ = decodeFirstFrame(pixels_);
     QWidget* window = parentWidget();

@@ -32,8 +32,9 @@ public:
     // The picture's resource for a screen scale (device pixels per layout pixel).
     static QString resourceFor(qreal devicePixelRatio);
 
-    // Lays the picture over the window as it first shows; false where it cannot, the window
-    // having moved to a screen of another scale meanwhile.
+    // Lays the picture over the window as it first shows (and keeps it there as it shows again
+    // before the picture is painted); false where it cannot, the window having moved to a screen
+    // of another scale meanwhile.
     bool cover();
 
 signals:

@@ -1,6 +1,6 @@
 #include "ui/Fonts.h"
 
-#include "ui/ControlTable.h"
+#include "ui/model/ControlTable.h"
 #include "ui/platform/Platform.h"
 
 #include <QGuiApplication>

@@ -1,28 +1,26 @@
 #include "ui/Form1.h"
 
-#include "catalogue/AddInCards.h"
-#include "catalogue/CountedDevices.h"
-#include "catalogue/Drives.h"
-#include "catalogue/ProductRow.h"
-#include "core/Recalculate.h"
 #include "ui/Art.h"
 #include "ui/ArtWidget.h"
 #include "ui/ClickableLabel.h"
-#include "ui/EstimateText.h"
+#include "ui/ControlBuilder.h"
 #include "ui/FirstFrame.h"
-#include "ui/Fonts.h"
-#include "ui/Links.h"
-#include "ui/MainWindowLayout.h"
+#include "ui/model/Links.h"
+#include "ui/model/MainWindowLayout.h"
 #include "ui/platform/Platform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 
-// Data flow: every selector and tick box is wired below to its handler; a handler reads its own
-// control, writes its slots of the sheet through the catalogue, and calls Recalculate
-// (Command1_Click), which alone writes the estimate labels, the load bar and the recommendation.
+#include <utility>
+
+// Data flow: a selector's pick or a tick box's toggle goes to the model, which runs the control's
+// handler; the handler writes the sheet and recalculates. The window then draws every control
+// the model changed: selections, locks, the estimate, its shadow, the load bar and the
+// recommendation.
 
 namespace ampora::ui {
 
@@ -33,144 +31,160 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string selectedText(const QComboBox* selector)
-{
-    return selector->currentText().toStdString();
-}
-
 // All items in one insertion: the list model then tells its views once, not once an item.
-void fill(QComboBox* selector, const auto& items)
+void fill(QComboBox* selector, const std::vector<std::string>& items)
 {
     QStringList texts;
-    texts.reserve(qsizetype(std::size(items)));
+    texts.reserve(qsizetype(items.size()));
     for (const auto& item : items)
         texts.append(toQString(item));
     selector->addItems(texts);
 }
 
-// Selects an item from code. The change signal runs the selector's handler before this returns,
-// even when the item was already selected, as every pick from code must.
-void selectItem(QComboBox* selector, int index)
+void setUpKeyboardOrder(const NamedControls& controls)
 {
-    if (selector->currentIndex() == index) {
-        const QSignalBlocker quiet(selector);
-        selector->setCurrentIndex(-1);
+    QWidget* previous = nullptr;
+    for (const char* name : mainWindowTabOrder()) {
+        QWidget* next = controls.get(name);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
     }
-    selector->setCurrentIndex(index);
 }
 
-void setUpKeyboardOrder(const QList<QWidget*>& order)
+// Draws one control as the model has it.
+void showState(QWidget* control, ControlKind kind, const ControlState& state)
 {
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    control->setEnabled(state.enabled);
+    control->setVisible(state.visible);
+    switch (kind) {
+    case ControlKind::Selector:
+        static_cast<QComboBox*>(control)->setCurrentIndex(state.item);
+        break;
+    case ControlKind::TickBox:
+        static_cast<QCheckBox*>(control)->setChecked(state.ticked);
+        break;
+    case ControlKind::Label:
+        static_cast<QLabel*>(control)->setText(toQString(state.caption));
+        if (!state.toolTip.empty())
+            control->setToolTip(toQString(state.toolTip));
+        if (!state.spokenName.empty())
+            control->setAccessibleName(toQString(state.spokenName));
+        break;
+    case ControlKind::Line:
+        setLineColour(control, toQColor(state.colour));
+        break;
+    default:
+        break;
+    }
 }
+
+// A released link label takes the system's window colour, which is the desktop palette's Base
+// (on Windows, Qt takes it from COLOR_WINDOW).
+QColor releasedLinkColour() { return QGuiApplication::palette().color(QPalette::Base); }
 
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), kMainWindowSize);
-    setFont(windowFont(kBodyPoints));
+    const WindowLayout layout = mainWindowLayout();
+    setUpBorderlessWindow(this, QStringLiteral("Form1"), QStringLiteral("Ampora"), layout);
     firstFrame_ = FirstFrame::unpackFor(this);
     if (firstFrame_) // queued: gone once its frame is on screen, when the controls draw themselves
         connect(
             firstFrame_.get(), &FirstFrame::shown, this, [this] { firstFrame_.reset(); },
             Qt::QueuedConnection);
 
-    controls_ =
-        bindMainWindowControls(buildControls(this, mainWindowControls(), mainWindowLines()));
-    fillSelectors();
-    connectHandlers();
-    setUpKeyboardOrder(controls_.tabOrder);
+    const NamedControls controls = buildControls(this, layout);
+    controls_ = controls.inTableOrder();
+    chrome_ = {controls.get<ArtWidget>("Image2"),        controls.get<ClickableLabel>("Label7"),
+               controls.get<ClickableLabel>("Label822"), controls.get<ClickableLabel>("labelf4if"),
+               controls.get<ClickableLabel>("Label1L"),  controls.get<ClickableLabel>("Label2l")};
+    for (std::size_t row = 0; row < layout.controls.size(); ++row)
+        if (auto* selector = qobject_cast<QComboBox*>(controls_[qsizetype(row)]))
+            fill(selector, model_.items(layout.controls[row].name));
+    connectControls();
+    setUpKeyboardOrder(controls);
     centreOnScreen(this);
 }
 
 Form1::~Form1()
 {
     // The controls outlive this object's members while QWidget tears them down: cut them off
-    // from the handlers first.
+    // from the model first.
     for (QObject* child : children())
         child->disconnect(this);
     delete about_;
 }
 
-void Form1::fillSelectors()
+void Form1::connectControls()
 {
-    for (const ProductRowControls* row :
-         {&controls_.processor, &controls_.memory, &controls_.graphics}) {
-        fill(row->model, itemTexts(row->row->models));
-        fill(row->count, row->row->counts);
-        fill(row->percentage, numberedItems(kLastOverclockPercentage));
+    const std::span<const ControlRow> rows = mainWindowLayout().controls;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        QWidget* control = controls_[qsizetype(row)];
+        const char* name = rows[row].name;
+        // The control is drawn again after the model's answer: the model may refuse a change.
+        const auto answered = [this, control, kind = rows[row].kind, row] {
+            showModel();
+            showState(control, kind, model_.state(row));
+        };
+        if (auto* selector = qobject_cast<QComboBox*>(control))
+            connect(selector, &QComboBox::currentIndexChanged, this, [=, this](int item) {
+                if (item == model_.state(row).item)
+                    return; // the model's own selection, being drawn
+                model_.pick(name, item);
+                answered();
+            });
+        else if (auto* box = qobject_cast<QCheckBox*>(control))
+            connect(box, &QCheckBox::toggled, this, [=, this](bool ticked) {
+                if (ticked == model_.state(row).ticked)
+                    return;
+                model_.tick(name, ticked);
+                answered();
+            });
     }
-    for (const DriveBayControl* drive : {&controls_.drive1, &controls_.drive2})
-        fill(drive->selector, driveItems(*drive->bay));
-    for (const DeviceCountControl* device :
-         {&controls_.caseFans, &controls_.caseLights, &controls_.cardReaders,
-          &controls_.floppyDrives, &controls_.hardDisks, &controls_.otherPciCards,
-          &controls_.usb.devices, &controls_.firewire.devices})
-        fill(device->count, numberedItems(device->devices->lastCount));
-}
+    model_.recalculated = [this](const Estimate& estimate) {
+        emit estimateChanged(toQString(estimate.caption));
+    };
 
-void Form1::connectHandlers()
-{
     using Handler = void (Form1::*)();
-    const MainWindowControls& c = controls_;
-    const std::pair<QComboBox*, Handler> selectors[] = {
-        {c.processor.model, &Form1::Combo1_Click},
-        {c.processor.count, &Form1::Combo2_Click},
-        {c.memory.model, &Form1::Combo5_Click},
-        {c.memory.count, &Form1::Combo4_Click},
-        {c.graphics.model, &Form1::Combo6_Click},
-        {c.graphics.count, &Form1::Combo7_Click},
-        {c.drive1.selector, &Form1::Combo11_Click},
-        {c.drive2.selector, &Form1::Combo8_Click},
-        {c.caseFans.count, &Form1::Combo9_Click},
-        {c.caseLights.count, &Form1::Combo10_Click},
-        {c.cardReaders.count, &Form1::Combo13_Click},
-        {c.floppyDrives.count, &Form1::Combo14_Click},
-        {c.hardDisks.count, &Form1::Combo3_Click},
-        {c.otherPciCards.count, &Form1::Combo18_Click},
-        {c.usb.devices.count, &Form1::Combo15_Click},
-        {c.firewire.devices.count, &Form1::Combo16_Click},
-        {c.processor.percentage, &Form1::Combooc_Click},
-        {c.memory.percentage, &Form1::Combo120_Click},
-        {c.graphics.percentage, &Form1::Combo170_Click},
-    };
-    for (const auto& [selector, handler] : selectors)
-        connect(selector, &QComboBox::currentIndexChanged, this, handler);
-    const std::pair<QCheckBox*, Handler> boxes[] = {
-        {c.modem.box, &Form1::Check1_Click},       {c.networkCard.box, &Form1::Check2_Click},
-        {c.soundCard.box, &Form1::Check3_Click},   {c.frontAudioPanel.box, &Form1::Check4_Click},
-        {c.scsiCard.box, &Form1::Check5_Click},    {c.tvTuner.box, &Form1::Check8_Click},
-        {c.waterCooler.box, &Form1::Check7_Click}, {c.usb.box, &Form1::Check6_Click},
-        {c.firewire.box, &Form1::Check9_Click},    {c.overclock, &Form1::Check10_Click},
-    };
-    for (const auto& [box, handler] : boxes)
-        connect(box, &QCheckBox::toggled, this, handler);
     const std::pair<ClickableLabel*, Handler> clicks[] = {
-        {c.chrome.close, &Form1::Label7_Click},     {c.chrome.help, &Form1::Label822_Click},
-        {c.chrome.about, &Form1::labelf4if_Click},  {c.chrome.website, &Form1::Label1L_Click},
-        {c.chrome.feedback, &Form1::Label2l_Click},
+        {chrome_.close, &Form1::Label7_Click},     {chrome_.help, &Form1::Label822_Click},
+        {chrome_.about, &Form1::labelf4if_Click},  {chrome_.website, &Form1::Label1L_Click},
+        {chrome_.feedback, &Form1::Label2l_Click},
     };
     for (const auto& [label, handler] : clicks)
         connect(label, &ClickableLabel::clicked, this, handler);
-    connect(c.chrome.website, &ClickableLabel::pressed, this, &Form1::Label1L_MouseDown);
-    connect(c.chrome.website, &ClickableLabel::released, this, &Form1::Label1L_MouseUp);
-    connect(c.chrome.feedback, &ClickableLabel::pressed, this, &Form1::Label2l_MouseDown);
-    connect(c.chrome.feedback, &ClickableLabel::released, this, &Form1::Label2l_MouseUp);
-    connect(c.chrome.background, &ArtWidget::pressed, this, &Form1::Image2_MouseDown);
-    connect(c.chrome.background, &ArtWidget::dragged, this, &Form1::Image2_Drag);
+    connect(chrome_.website, &ClickableLabel::pressed, this, &Form1::Label1L_MouseDown);
+    connect(chrome_.website, &ClickableLabel::released, this, &Form1::Label1L_MouseUp);
+    connect(chrome_.feedback, &ClickableLabel::pressed, this, &Form1::Label2l_MouseDown);
+    connect(chrome_.feedback, &ClickableLabel::released, this, &Form1::Label2l_MouseUp);
+    connect(chrome_.background, &ArtWidget::pressed, this, &Form1::Image2_MouseDown);
+    connect(chrome_.background, &ArtWidget::dragged, this, &Form1::Image2_Drag);
+}
+
+void Form1::showModel()
+{
+    // Marked drawn first: drawing a selection raises its change signal, which comes back here.
+    const std::uint64_t since = std::exchange(shownRevision_, model_.revision());
+    const std::span<const ControlRow> rows = mainWindowLayout().controls;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (model_.state(row).revision > since)
+            showState(controls_[qsizetype(row)], rows[row].kind, model_.state(row));
+    // The window is described by the estimate, and so is every selector and tick box (see
+    // ControlAccessible), so a screen reader's "where am I" tells it anywhere.
+    const QString described = toQString(model_.spokenEstimate());
+    if (accessibleDescription() != described)
+        setAccessibleDescription(described);
 }
 
 void Form1::showEvent(QShowEvent* event)
 {
-    // The load step runs once, before the window first shows.
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-        if (firstFrame_ && !firstFrame_->cover())
-            firstFrame_.reset();
-    }
+    // The load step runs before the window first shows, and only then.
+    model_.Form_Load();
+    showModel();
+    if (firstFrame_ && !firstFrame_->cover())
+        firstFrame_.reset();
     QWidget::showEvent(event);
 }
 
@@ -183,140 +197,6 @@ void Form1::paintEvent(QPaintEvent* event)
             this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     }
     QWidget::paintEvent(event);
-}
-
-void Form1::Form_Load()
-{
-    for (QComboBox* selector : controls_.loadOrder)
-        selectItem(selector, 0);
-    sheet_.writeLiteral(Slot::OtherPciWatts, "0");
-    controls_.estimate.digits->setText(QStringLiteral("0"));
-}
-
-void Form1::Command1_Click()
-{
-    const EstimateDisplay& display = controls_.estimate;
-    const bool usb = controls_.usb.box->isChecked(), firewire = controls_.firewire.box->isChecked();
-    const Estimate estimate = recalculate(sheet_, usb, firewire);
-    display.digits->setText(toQString(estimate.caption));
-    const Rgb bar = estimate.loadBar;
-    setLineColour(display.loadBar, QColor(bar.red, bar.green, bar.blue));
-    display.recommendation->setEnabled(estimate.dualRailRecommended);
-    display.shadow->setText(display.digits->text());
-    describeEstimate(
-        estimateText(breakDownEstimate(sheet_, usb, firewire, estimate.caption), estimate.caption));
-    emit estimateChanged(display.digits->text());
-}
-
-// For the ear and the curious: the digits are named with their unit and explain their sum in a
-// tool tip, which is also their description. The window is described by the estimate, and so
-// is every selector and tick box, so a screen reader's "where am I" tells it anywhere.
-void Form1::describeEstimate(const QString& breakdown)
-{
-    QLabel* digits = controls_.estimate.digits;
-    digits->setToolTip(breakdown);
-    digits->setAccessibleName(digits->text() + QStringLiteral(" 瓦"));
-    setAccessibleDescription(QStringLiteral("估计功率 ") + digits->accessibleName());
-}
-
-// --- Processor, memory and graphics rows ---------------------------------------------------
-
-void Form1::modelChosen(const ProductRowControls& row)
-{
-    chooseModel(sheet_, *row.row, selectedText(row.model), selectedText(row.percentage));
-    Command1_Click();
-}
-
-void Form1::countChosen(const ProductRowControls& row)
-{
-    chooseCount(sheet_, *row.row, selectedText(row.count), selectedText(row.percentage));
-    Command1_Click();
-}
-
-void Form1::percentageChosen(const ProductRowControls& row)
-{
-    applyOverclock(sheet_, *row.row, selectedText(row.percentage));
-    Command1_Click();
-}
-
-void Form1::Combo1_Click() { modelChosen(controls_.processor); }
-void Form1::Combo2_Click() { countChosen(controls_.processor); }
-void Form1::Combo5_Click() { modelChosen(controls_.memory); }
-void Form1::Combo4_Click() { countChosen(controls_.memory); }
-void Form1::Combo6_Click() { modelChosen(controls_.graphics); }
-void Form1::Combo7_Click() { countChosen(controls_.graphics); }
-void Form1::Combooc_Click() { percentageChosen(controls_.processor); }
-void Form1::Combo120_Click() { percentageChosen(controls_.memory); }
-void Form1::Combo170_Click() { percentageChosen(controls_.graphics); }
-
-// --- Drives and counted devices -------------------------------------------------------------
-
-void Form1::driveChosen(const DriveBayControl& drive)
-{
-    chooseDrive(sheet_, *drive.bay, selectedText(drive.selector));
-    Command1_Click();
-}
-
-void Form1::deviceCountChosen(const DeviceCountControl& devices)
-{
-    writeDeviceCount(sheet_, *devices.devices, selectedText(devices.count));
-    Command1_Click();
-}
-
-void Form1::busSwitchToggled(const BusSwitchControl& bus)
-{
-    const DeviceCountControl& devices = bus.devices;
-    devices.count->setEnabled(bus.box->isChecked());
-    // A cleared switch leaves nothing behind, and a fresh tick starts from no devices.
-    selectItem(devices.count, 0);
-    writeDeviceCount(sheet_, *devices.devices, selectedText(devices.count));
-    Command1_Click();
-}
-
-void Form1::Combo11_Click() { driveChosen(controls_.drive1); }
-void Form1::Combo8_Click() { driveChosen(controls_.drive2); }
-void Form1::Combo9_Click() { deviceCountChosen(controls_.caseFans); }
-void Form1::Combo10_Click() { deviceCountChosen(controls_.caseLights); }
-void Form1::Combo13_Click() { deviceCountChosen(controls_.cardReaders); }
-void Form1::Combo14_Click() { deviceCountChosen(controls_.floppyDrives); }
-void Form1::Combo3_Click() { deviceCountChosen(controls_.hardDisks); }
-void Form1::Combo18_Click() { deviceCountChosen(controls_.otherPciCards); }
-void Form1::Combo15_Click() { deviceCountChosen(controls_.usb.devices); }
-void Form1::Combo16_Click() { deviceCountChosen(controls_.firewire.devices); }
-void Form1::Check6_Click() { busSwitchToggled(controls_.usb); }
-void Form1::Check9_Click() { busSwitchToggled(controls_.firewire); }
-
-// --- Add-in cards ----------------------------------------------------------------------------
-
-void Form1::addInCardToggled(const AddInCardControl& card)
-{
-    applyAddInCard(sheet_, *card.card, card.box->isChecked());
-    Command1_Click();
-}
-
-void Form1::Check1_Click() { addInCardToggled(controls_.modem); }
-void Form1::Check2_Click() { addInCardToggled(controls_.networkCard); }
-void Form1::Check3_Click() { addInCardToggled(controls_.soundCard); }
-void Form1::Check4_Click() { addInCardToggled(controls_.frontAudioPanel); }
-void Form1::Check5_Click() { addInCardToggled(controls_.scsiCard); }
-void Form1::Check8_Click() { addInCardToggled(controls_.tvTuner); }
-void Form1::Check7_Click() { addInCardToggled(controls_.waterCooler); }
-
-// --- Overclock switch ------------------------------------------------------------------------
-
-void Form1::Check10_Click()
-{
-    const bool on = controls_.overclock->isChecked();
-    for (const ProductRowControls* row :
-         {&controls_.processor, &controls_.memory, &controls_.graphics}) {
-        row->overclockPicture->setVisible(on);
-        row->percentage->setEnabled(on);
-        // Clearing discards the percentage; the reset recomputes the row at once.
-        if (!on)
-            selectItem(row->percentage, 0);
-        row->overclockLabel->setEnabled(on);
-    }
-    Command1_Click();
 }
 
 // --- Window chrome ---------------------------------------------------------------------------
@@ -361,11 +241,11 @@ void Form1::Label822_Click() { showAbout(); }
 void Form1::labelf4if_Click() { showAbout(); }
 
 // A link label turns cyan while pressed and takes the system window colour on release.
-void Form1::Label1L_MouseDown() { setTextColour(controls_.chrome.website, kLinkPressedColour); }
-void Form1::Label1L_MouseUp() { setTextColour(controls_.chrome.website, releasedLinkColour()); }
+void Form1::Label1L_MouseDown() { setTextColour(chrome_.website, toQColor(kLinkPressedColour)); }
+void Form1::Label1L_MouseUp() { setTextColour(chrome_.website, releasedLinkColour()); }
 void Form1::Label1L_Click() { platform::openTarget(this, QString::fromUtf8(kWebsiteTarget)); }
-void Form1::Label2l_MouseDown() { setTextColour(controls_.chrome.feedback, kLinkPressedColour); }
-void Form1::Label2l_MouseUp() { setTextColour(controls_.chrome.feedback, releasedLinkColour()); }
+void Form1::Label2l_MouseDown() { setTextColour(chrome_.feedback, toQColor(kLinkPressedColour)); }
+void Form1::Label2l_MouseUp() { setTextColour(chrome_.feedback, releasedLinkColour()); }
 void Form1::Label2l_Click() { platform::openTarget(this, QString::fromUtf8(kFeedbackTarget)); }
 
 } // namespace ampora::ui

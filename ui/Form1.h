@@ -1,11 +1,10 @@
-// The main window: every selector and tick box of the machine, the estimate display and the
-// window's own chrome. Handlers carry the names of their control and event; each reads its
-// control, lets the catalogue write the sheet, and ends with one Recalculate.
+// The main window: draws the window model (ui/model/MainWindowModel.h) with Qt's widgets, passes
+// the user's picks and ticks in, and carries the window's own chrome: the drag by the background,
+// the close and help glyphs, the links and the About window.
 #pragma once
 
-#include "core/Sheet.h"
 #include "ui/Form3.h"
-#include "ui/MainWindowControls.h"
+#include "ui/model/MainWindowModel.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +14,8 @@
 
 namespace ampora::ui {
 
+class ArtWidget;
+class ClickableLabel;
 class FirstFrame;
 
 class Form1 : public QWidget {
@@ -24,7 +25,7 @@ public:
     ~Form1() override;
 
 signals:
-    // Recalculate has run; the caption is what the big digits show now.
+    // Recalculate has run; the caption is its new estimate.
     void estimateChanged(const QString& caption);
 
 protected:
@@ -33,48 +34,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    // Recalculate: the sheet and the bus switches into the estimate display.
-    void Command1_Click();
-    void describeEstimate(const QString& breakdown);
+    // The borderless window's own caption buttons and links.
+    struct WindowChrome {
+        ArtWidget* background;
+        ClickableLabel* close;
+        ClickableLabel* help;
+        ClickableLabel* about;
+        ClickableLabel* website;
+        ClickableLabel* feedback;
+    };
 
-    // Processor row.
-    void Combo1_Click();
-    void Combo2_Click();
-    // Memory row.
-    void Combo5_Click();
-    void Combo4_Click();
-    // Graphics row.
-    void Combo6_Click();
-    void Combo7_Click();
-    // Optional drives.
-    void Combo11_Click();
-    void Combo8_Click();
-    // Counted devices.
-    void Combo9_Click();
-    void Combo10_Click();
-    void Combo13_Click();
-    void Combo14_Click();
-    void Combo3_Click();
-    void Combo18_Click();
-    void Combo15_Click();
-    void Combo16_Click();
-    // USB and FireWire switches.
-    void Check6_Click();
-    void Check9_Click();
-    // Add-in cards.
-    void Check1_Click();
-    void Check2_Click();
-    void Check3_Click();
-    void Check4_Click();
-    void Check5_Click();
-    void Check8_Click();
-    void Check7_Click();
-    // Overclock switch and percentages.
-    void Check10_Click();
-    void Combooc_Click();
-    void Combo120_Click();
-    void Combo170_Click();
+    void connectControls();
+    // Draws the controls the model changed since they were last drawn.
+    void showModel();
+
     // Window chrome.
     void Image2_MouseDown(Qt::MouseButton button, QPoint globalPosition);
     void Image2_Drag(QPoint globalPosition);
@@ -87,25 +60,14 @@ private:
     void Label2l_MouseDown();
     void Label2l_MouseUp();
     void Label2l_Click();
-
-    // The shared shapes behind the handlers above.
-    void modelChosen(const ProductRowControls& row);
-    void countChosen(const ProductRowControls& row);
-    void percentageChosen(const ProductRowControls& row);
-    void driveChosen(const DriveBayControl& bay);
-    void deviceCountChosen(const DeviceCountControl& devices);
-    void busSwitchToggled(const BusSwitchControl& bus);
-    void addInCardToggled(const AddInCardControl& card);
     void showAbout();
 
-    void fillSelectors();
-    void connectHandlers();
-
-    Sheet sheet_;
-    MainWindowControls controls_;
+    MainWindowModel model_;
+    QList<QWidget*> controls_; // in the order of the layout table's rows
+    std::uint64_t shownRevision_ = 0;
+    WindowChrome chrome_;
     QPointer<Form3> about_;
-    std::optional<QPoint> handDragOffset_; // pointer to window, while moved by hand
-    bool loaded_ = false;
+    std::optional<QPoint> handDragOffset_;   // pointer to window, while moved by hand
     std::unique_ptr<FirstFrame> firstFrame_; // until the window's first frame is on screen
 };
 

@@ -1,9 +1,8 @@
-// The maker's addresses and the colour of a link label while it is pressed.
+// The maker's addresses and the colour of a link label while it is pressed. Released, a link
+// label takes the system's window colour, which each view asks its own platform for.
 #pragma once
 
-#include <QColor>
-#include <QGuiApplication>
-#include <QPalette>
+#include "core/Recalculate.h"
 
 namespace ampora::ui {
 
@@ -14,10 +13,6 @@ inline constexpr const char* kWebsiteTarget = "http://kestrune.example/";
 inline constexpr const char* kFeedbackTarget =
     "mailto:feedback@kestrune.example?Subject=Kestrune Ampora";
 
-inline const QColor kLinkPressedColour{0, 255, 255};
-
-// A released link label takes the system's window colour, which is the desktop palette's Base
-// (on Windows, Qt takes it from COLOR_WINDOW).
-inline QColor releasedLinkColour() { return QGuiApplication::palette().color(QPalette::Base); }
+inline constexpr Rgb kLinkPressedColour{0, 255, 255};
 
 } // namespace ampora::ui

@@ -1,19 +1,19 @@
-#include "ui/MainWindowLayout.h"
+#include "ui/model/MainWindowLayout.h"
 
-#include "ui/Links.h"
+#include "ui/model/Links.h"
 
 namespace ampora::ui {
 
 namespace {
 
-constexpr const char* kProcessorIcon = ":/art/icons/processor.svg";
-constexpr const char* kMemoryIcon = ":/art/icons/memory.svg";
-constexpr const char* kCardIcon = ":/art/icons/expansion-card.svg";
+constexpr const char* kProcessorIcon = "icons/processor.svg";
+constexpr const char* kMemoryIcon = "icons/memory.svg";
+constexpr const char* kCardIcon = "icons/expansion-card.svg";
 
 // clang-format off
 const ControlRow kControls[] = {
     // Background: the lowest six rows of the picture fall outside the window.
-    picture("Image2", {0, 0, 6375, 8250}, ":/art/background.svg"),
+    picture("Image2", {0, 0, 6375, 8250}, "background.svg"),
 
     // Title banner: the window's own caption buttons.
     clickableLabel("Label7", {5790, 270, 405, 405}, "X", 18, Centred, "关闭程序"),
@@ -32,36 +32,36 @@ const ControlRow kControls[] = {
     selector("Combo6", {510, 2340, 2675, 345}, "显卡"),
     label("Label15", {3110, 2400, 315, 195}, "X", kBodyPoints, Centred, "×"),
     selector("Combo7", {3350, 2340, 585, 345}, "显卡数量"),
-    picture("Image6", {120, 2850, 360, 360}, ":/art/icons/optical-disc.svg"),
+    picture("Image6", {120, 2850, 360, 360}, "icons/optical-disc.svg"),
     selector("Combo11", {510, 2850, 1675, 345}, "可选件 #1"),
     selector("Combo8", {2260, 2850, 1675, 345}, "可选件 #2"),
 
     // USB and FireWire: a switch each that unlocks a device count.
-    picture("Image7", {120, 3390, 360, 360}, ":/art/icons/usb.svg"),
+    picture("Image7", {120, 3390, 360, 360}, "icons/usb.svg"),
     tickBox("Check6", {540, 3420, 225, 255}, "USB"),
     label("Label1733", {810, 3420, 675, 225}, "USB", kBodyPoints),
     label("Label20", {180, 3810, 975, 225}, "设备数量：", kBodyPoints),
     selector("Combo15", {1080, 3750, 555, 345}, "USB 设备数量", DisabledAtStart),
-    picture("Image8", {1800, 3420, 360, 360}, ":/art/icons/firewire.svg"),
+    picture("Image8", {1800, 3420, 360, 360}, "icons/firewire.svg"),
     tickBox("Check9", {2250, 3420, 225, 255}, "火线"),
     label("Label8553", {2520, 3420, 855, 225}, "火线", kBodyPoints),
     label("Label21", {1830, 3810, 945, 225}, "设备数量：", kBodyPoints),
     selector("Combo16", {2760, 3750, 555, 345}, "火线设备数量", DisabledAtStart),
 
     // Counted devices.
-    picture("Image16", {3990, 1320, 360, 360}, ":/art/icons/case-fan.svg"),
+    picture("Image16", {3990, 1320, 360, 360}, "icons/case-fan.svg"),
     label("Label273322", {4410, 1380, 1245, 225}, "系统风扇：", kBodyPoints),
     selector("Combo9", {5520, 1320, 645, 345}, "系统风扇"),
-    picture("Image17", {3990, 1830, 360, 360}, ":/art/icons/light-tube.svg"),
+    picture("Image17", {3990, 1830, 360, 360}, "icons/light-tube.svg"),
     label("Label11", {4410, 1890, 1245, 225}, "机箱灯管：", kBodyPoints),
     selector("Combo10", {5520, 1830, 645, 345}, "机箱灯管"),
-    picture("Image18", {3990, 2340, 360, 360}, ":/art/icons/card-reader.svg"),
+    picture("Image18", {3990, 2340, 360, 360}, "icons/card-reader.svg"),
     label("Label12", {4410, 2400, 1485, 225}, "读卡器：", kBodyPoints),
     selector("Combo13", {5520, 2340, 645, 345}, "读卡器"),
-    picture("Image19", {3990, 2820, 360, 360}, ":/art/icons/floppy.svg"),
+    picture("Image19", {3990, 2820, 360, 360}, "icons/floppy.svg"),
     label("Label17", {4410, 2880, 1245, 225}, "软驱 / ZIP：", kBodyPoints),
     selector("Combo14", {5520, 2820, 645, 345}, "软驱 / ZIP"),
-    picture("Image20", {3990, 3330, 360, 360}, ":/art/icons/hard-disk.svg"),
+    picture("Image20", {3990, 3330, 360, 360}, "icons/hard-disk.svg"),
     label("Label10", {4410, 3390, 1245, 225}, "硬盘：", kBodyPoints),
     selector("Combo3", {5520, 3330, 645, 345}, "硬盘"),
     picture("Image21", {3990, 3840, 360, 360}, kCardIcon),
@@ -87,7 +87,7 @@ const ControlRow kControls[] = {
     label("Label5", {960, 7260, 1635, 225}, "12V 水冷器", kBodyPoints),
 
     // Overclock panel, inside the bracket frame of the background.
-    picture("Image1", {3810, 4740, 360, 360}, ":/art/icons/overclock.svg"),
+    picture("Image1", {3810, 4740, 360, 360}, "icons/overclock.svg"),
     tickBox("Check10", {4260, 4800, 225, 255}, "超频"),
     label("Label8v2d", {4560, 4800, 1455, 225}, "超频", 9.75),
     picture("Image22", {3990, 5160, 360, 360}, kProcessorIcon, HiddenAtStart),
@@ -114,12 +114,11 @@ const ControlRow kControls[] = {
     clickableLabel("Label2l", {480, 7860, 1365, 255}, "问题反馈", 9.75, Centred),
     clickableLabel("Label1L", {2070, 7860, 2415, 255}, kWebsiteCaption, 9.75, Centred),
     clickableLabel("labelf4if", {4770, 7860, 825, 255}, "关于", 9.75, Centred),
-};
 
-const LineRow kLines[] = {
-    {"Line7", 3600, 6510, 6180, 6510, 2, QColor(0, 0, 0)},
-    {"Line2", 3540, 6450, 6120, 6450, 2, QColor(255, 255, 255)},
-    {"Line1", 3300, 7170, 3450, 7170, 5, QColor(255, 255, 255)},
+    // Lines: the rule above the estimate, with its shadow, and the load bar beside the estimate.
+    line("Line7", 3600, 6510, 6180, 6510, 2, {0, 0, 0}),
+    line("Line2", 3540, 6450, 6120, 6450, 2, {255, 255, 255}),
+    line("Line1", 3300, 7170, 3450, 7170, 5, {255, 255, 255}),
 };
 
 const char* const kTabOrder[] = {
@@ -141,8 +140,7 @@ const char* const kLoadOrder[] = {
 
 } // namespace
 
-std::span<const ControlRow> mainWindowControls() { return kControls; }
-std::span<const LineRow> mainWindowLines() { return kLines; }
+WindowLayout mainWindowLayout() { return {{425, 544}, kBodyPoints, kControls}; }
 std::span<const char* const> mainWindowTabOrder() { return kTabOrder; }
 std::span<const char* const> mainWindowLoadOrder() { return kLoadOrder; }
 

@@ -1,4 +1,4 @@
-#include "ui/EstimateText.h"
+#include "ui/model/EstimateText.h"
 
 #include "core/NumberText.h"
 
@@ -14,11 +14,11 @@ constexpr std::string_view kGroupNames[kEstimateGroups] = {
 
 } // namespace
 
-QString estimateText(const EstimateBreakdown& breakdown, std::string_view caption)
+std::string estimateText(const EstimateBreakdown& breakdown, std::string_view caption)
 {
     // An empty machine shows 0 rather than the base allowance alone.
     if (caption == "0")
-        return QStringLiteral("未选部件：0 瓦");
+        return "未选部件：0 瓦";
     std::string text;
     text.reserve(160); // room for every group at once: one allocation
     for (std::size_t group = 0; group < kEstimateGroups; ++group) {
@@ -30,7 +30,14 @@ QString estimateText(const EstimateBreakdown& breakdown, std::string_view captio
     text.append(" = ").append(caption).append(" 瓦");
     if (breakdown.fractionDropped)
         text += " (取整)";
-    return QString::fromStdString(text);
+    return text;
+}
+
+std::string estimateInWatts(std::string_view caption) { return std::string(caption) + " 瓦"; }
+
+std::string spokenEstimate(std::string_view caption)
+{
+    return "估计功率 " + estimateInWatts(caption);
 }
 
 } // namespace ampora::ui

@@ -1,15 +1,15 @@
 // The declarative table of a fixed window: every control with its kind, place and look, so that
-// a window's layout reads as one table rather than as hundreds of set-up calls.
+// a window's layout reads as one table rather than as hundreds of set-up calls. The Qt window and
+// the web page both build their controls from it.
 #pragma once
 
-#include <QColor>
-#include <QRect>
+#include "core/Recalculate.h"
 
 #include <span>
 
 namespace ampora::ui {
 
-enum class ControlKind { Picture, Label, ClickableLabel, Selector, TickBox, TextBox };
+enum class ControlKind { Picture, Label, ClickableLabel, Selector, TickBox, TextBox, Line };
 
 enum ControlFlag : unsigned {
     NoFlags = 0,
@@ -22,7 +22,8 @@ enum ControlFlag : unsigned {
     Decoration = 1u << 5,
 };
 
-// Where a control sits, in twips (1/1440 inch): the layout was designed at 15 twips a pixel.
+// Where a control sits, in twips (1/1440 inch): the layout was designed at 15 twips a pixel. A
+// line runs from (left, top) to (left + width, top + height).
 struct Twips {
     int left, top, width, height;
 };
@@ -33,11 +34,13 @@ struct ControlRow {
     ControlKind kind;
     Twips place;
     const char* caption = nullptr; // the words a label or text box shows
-    const char* art = nullptr;     // a picture's SVG resource
+    const char* art = nullptr;     // a picture's SVG, as a path within the art folder (ui/art/)
     double points = 0;             // the caption's Tahoma bold size; 0: the window's
     unsigned flags = NoFlags;
     const char* spokenName = nullptr; // what a screen reader calls it, where no caption says it
     const char* toolTip = nullptr;
+    int lineWidth = 0; // a line's width in pixels
+    Rgb colour{};      // a line's colour
 };
 
 constexpr ControlRow picture(const char* name, Twips place, const char* art,
@@ -80,11 +83,28 @@ constexpr ControlRow textBox(const char* name, Twips place, const char* caption,
 }
 
 // A straight line between two points (twips) of a given width in pixels.
-struct LineRow {
-    const char* name;
-    int x1, y1, x2, y2;
-    int widthPixels;
-    QColor colour;
+constexpr ControlRow line(const char* name, int x1, int y1, int x2, int y2, int widthPixels,
+                          Rgb colour)
+{
+    ControlRow row{name, ControlKind::Line, {x1, y1, x2 - x1, y2 - y1}};
+    row.lineWidth = widthPixels;
+    row.colour = colour;
+    return row;
+}
+
+struct PixelRect {
+    int x, y, width, height;
+};
+
+struct WindowSize {
+    int width, height;
+};
+
+// A window: its size and its controls, in the order they are made (later ones lie above).
+struct WindowLayout {
+    WindowSize size;
+    double points; // the size of most of the window's text
+    std::span<const ControlRow> controls;
 };
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -92,13 +112,16 @@ inline constexpr int kTwipsPerPixel = 15;
 // Twips to whole pixels, rounded to the nearest.
 constexpr int toPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
-inline QRect pixelRect(Twips place)
-{
-    return {toPixels(place.left), toPixels(place.top), toPixels(place.width),
-            toPixels(place.height)};
-}
+// Where a control is drawn, in whole pixels; a line's area is as wide as the line.
+PixelRect pixelRect(const ControlRow& row);
 
 // Pixel size of a point size at the 96 dpi the layout was drawn for.
 constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96 / 72 + 0.5); }
+
+// Selectors and tick boxes take the keyboard focus; the rest never do.
+constexpr bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Selector || kind == ControlKind::TickBox;
+}
 
 } // namespace ampora::ui
