@@ -2,9 +2,28 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace ampora {
+
+namespace {
+
+// The magnitude in scientific form with 15 significant digits, correctly rounded, such as
+// "2.43000000000000e+02"; returns its end.
+char* writeScientific(double magnitude, char* out, std::size_t size)
+{
+#ifdef __EMSCRIPTEN__
+    // Emscripten's C++ library has no floating-point to_chars; its C library's locale is always
+    // "C", whose decimal point is ".".
+    return out + std::snprintf(out, size, "%.14e", magnitude);
+#else
+    return std::to_chars(out, out + size, magnitude, std::chars_format::scientific, 14).ptr;
+#endif
+}
+
+} // namespace
 
 std::size_t formatNumber(double value, char* out)
 {
@@ -15,9 +34,7 @@ std::size_t formatNumber(double value, char* out)
     // Scientific form with 15 significant digits gives correctly rounded digits and an exponent;
     // the plain decimal text is laid out from those by hand so that no exponent ever shows.
     char sci[32];
-    const auto sciEnd =
-        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14)
-            .ptr;
+    const char* sciEnd = writeScientific(std::fabs(value), sci, sizeof sci);
     char digits[15];
     digits[0] = sci[0];
     std::memcpy(digits + 1, sci + 2, 14);
@@ -60,9 +77,21 @@ std::string formatNumber(double value)
 
 double parseNumber(std::string_view text)
 {
+#ifdef __EMSCRIPTEN__
+    // No floating-point from_chars there either, and strtod reads up to a terminating zero.
+    char terminated[kNumberTextCapacity + 1];
+    if (text.empty() || text.size() > kNumberTextCapacity)
+        return 0.0;
+    std::memcpy(terminated, text.data(), text.size());
+    terminated[text.size()] = '\0';
+    char* end = nullptr;
+    const double value = std::strtod(terminated, &end);
+    return end == terminated + text.size() ? value : 0.0;
+#else
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc{} && end == text.data() + text.size() ? value : 0.0;
+#endif
 }
 
 } // namespace ampora
