@@ -4,10 +4,11 @@
 // drawing of its own beside the icon (app-icon-16.svg beside app-icon.svg) gets that drawing, made
 // for its pixel grid; the others get the icon itself. Also renders a picture at one size as a
 // 24-bit BMP, such as the setup program's side picture at each screen scale.
+#include "ui/ProgramIcon.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QtEndian>
 
@@ -15,31 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-// The picture drawn over the area of an image of the size.
-QImage render(QSvgRenderer& picture, QSize size, QImage::Format format, const QRectF& area)
-{
-    QImage image(size, format);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    picture.render(&painter, area);
-    return image;
-}
-
-// The drawing for one size: ICON-SIZE.svg beside ICON.svg where there is one, else ICON.svg.
-QString drawingFor(const QString& icon, int size)
-{
-    const QString own = QStringLiteral("%1-%2.svg").arg(icon.chopped(4)).arg(size);
-    return QFile::exists(own) ? own : icon;
-}
-
-QImage renderIcon(const QString& icon, int size)
-{
-    QSvgRenderer drawing(drawingFor(icon, size));
-    return render(drawing, QSize(size, size), QImage::Format_ARGB32_Premultiplied,
-                  QRectF(0, 0, size, size));
-}
 
 QByteArray png(const QImage& image)
 {
@@ -66,7 +42,7 @@ QByteArray icoFile(const QString& icon, const QList<int>& sizes)
     append<quint16>(directory, quint16(sizes.size()));
     const int firstImage = 6 + 16 * int(sizes.size());
     for (int size : sizes) {
-        const QByteArray image = png(renderIcon(icon, size));
+        const QByteArray image = png(ampora::ui::drawProgramIcon(icon, size));
         const auto side = quint8(size >= 256 ? 0 : size);
         directory.append(char(side)).append(char(side)).append(2, '\0'); // no palette
         append<quint16>(directory, 1);
@@ -92,7 +68,7 @@ QImage renderFilling(const QString& svg, QSize size)
     QSvgRenderer picture(svg);
     const QSizeF own = picture.viewBoxF().size();
     const QSizeF drawn = own * std::max(size.width() / own.width(), size.height() / own.height());
-    return render(
+    return ampora::ui::drawSvg(
         picture, size, QImage::Format_RGB32,
         QRectF(QPointF((size.width() - drawn.width()) / 2, size.height() - drawn.height()), drawn));
 }
@@ -155,7 +131,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "not a size from 1 to 256 pixels: %s\n", argv[i]);
             return 2;
         }
-        const QString drawing = drawingFor(source, sizes.last());
+        const QString drawing = ampora::ui::programIconDrawing(source, sizes.last());
         if (!QSvgRenderer(drawing).isValid()) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(drawing));
             return 1;
@@ -169,7 +145,7 @@ int main(int argc, char* argv[])
                                  .arg(QString::fromLocal8Bit(argv[2]))
                                  .arg(size)
                                  .arg(QString::fromLocal8Bit(argv[3]));
-        if (!write(path, png(renderIcon(source, size))))
+        if (!write(path, png(ampora::ui::drawProgramIcon(source, size))))
             failed << path;
     }
     for (const QString& path : failed)

@@ -1,6 +1,7 @@
 #include "ui/Art.h"
 
-#include <QFile>
+#include "ui/ProgramIcon.h"
+
 #include <QPixmap>
 
 namespace ampora::ui {
@@ -16,16 +17,9 @@ void Art::draw(QPainter& painter)
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 20, 24, 32, 40, 48, 64, 128}) {
-        const QString own = QStringLiteral(":/art/app-icon-%1.svg").arg(size);
-        QSvgRenderer drawing(QFile::exists(own) ? own : QStringLiteral(":/art/app-icon.svg"));
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        drawing.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 20, 24, 32, 40, 48, 64, 128})
+        icon.addPixmap(
+            QPixmap::fromImage(drawProgramIcon(QStringLiteral(":/art/app-icon.svg"), size)));
     return icon;
 }
 

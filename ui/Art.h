@@ -22,8 +22,7 @@ private:
     std::unique_ptr<QSvgRenderer> vector_;
 };
 
-// The program's icon at the sizes title and task bars pick from: the small ones have drawings of
-// their own, made for their pixel grid (app-icon-16.svg...); the master drawing serves the rest.
+// The program's icon at the sizes title and task bars pick from (see ProgramIcon.h).
 QIcon programIcon();
 
 } // namespace ampora::ui
