@@ -34,14 +34,7 @@ if dpkg-query -W -f='${Status}' ampora 2>/dev/null | grep -q "install ok install
     echo "note: replacing the ampora package already installed; it is removed afterwards"
 fi
 
-app_pid=
-cleanup() {
-    if [[ -n "$app_pid" ]] && kill -0 "$app_pid" 2>/dev/null; then
-        kill "$app_pid"
-        wait "$app_pid" 2>/dev/null || true
-    fi
-    "${apt[@]}" remove -y ampora >/dev/null || true
-}
+cleanup() { "${apt[@]}" remove -y ampora >/dev/null || true; }
 trap cleanup EXIT
 
 echo "installing $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
@@ -83,32 +76,16 @@ fi
 # Built with every protection Debian's hardening-check looks for.
 hardening-check /usr/bin/ampora || failures=$((failures + 1))
 
-# Without a display the installed program says so in one line on stderr and exits 1...
-log=$(mktemp)
-no_display=(env -u DISPLAY -u WAYLAND_DISPLAY)
-"${no_display[@]}" -u QT_QPA_PLATFORM /usr/bin/ampora 2>"$log" && status=0 || status=$?
-if [[ $status -ne 1 || $(wc -l <"$log") -ne 1 ]]; then
-    echo "/usr/bin/ampora without a display: status $status, stderr:" >&2
-    cat "$log" >&2
+# The installed program starts with what the package brings: told to draw offscreen, without a
+# display, it keeps running. (The desktop test holds the rest of how it starts.)
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/ampora &&
+    status=0 || status=$?
+if ((status != 124)); then
+    echo "/usr/bin/ampora, offscreen without a display, ended within 3 s (status $status)" >&2
     failures=$((failures + 1))
 fi
-
-# ...and, told to draw offscreen, starts and keeps running.
-"${no_display[@]}" QT_QPA_PLATFORM=offscreen /usr/bin/ampora >"$log" 2>&1 &
-app_pid=$!
-sleep 3 # what is tried is that it keeps running: no event to wait for
-if ! kill -0 "$app_pid" 2>/dev/null; then
-    wait "$app_pid" && status=0 || status=$?
-    echo "/usr/bin/ampora exited within 3 s (status $status):" >&2
-    cat "$log" >&2
-    failures=$((failures + 1))
-else
-    echo "/usr/bin/ampora is running headless (pid $app_pid)"
-fi
-rm -f "$log"
 
 cleanup
-app_pid=
 trap - EXIT
 if [[ -e /usr/bin/ampora ]]; then
     echo "/usr/bin/ampora is still there after removing the package" >&2

@@ -10,8 +10,9 @@ class QWidget;
 namespace ampora::platform {
 
 // Whether the program may find a display to show its window on (Linux needs one named), so
-// that main can say so plainly where Qt would abort. Any argument is Qt's own: Qt decides then.
-bool mayFindDisplay(int argc);
+// that main can say so plainly where Qt would abort. Reads QT_QPA_PLATFORM as platform names
+// without their options, as main leaves it for Qt.
+bool mayFindDisplay();
 
 // Makes fontconfig, where Qt asks it, list only the fonts built into the program, with the
 // rendering the window was drawn with. Before Qt first asks it anything.

@@ -39,7 +39,6 @@ bool isSet(const char* variable)
 // unknown name gets Qt's own message.
 bool pluginMayFindDisplay(std::string_view plugin)
 {
-    plugin = plugin.substr(0, plugin.find(':')); // plugin options follow a colon
     if (plugin == "xcb")
         return isSet("DISPLAY");
     if (plugin.starts_with("wayland"))
@@ -65,10 +64,8 @@ bool leftButtonStillDown()
 
 } // namespace
 
-bool mayFindDisplay(int argc)
+bool mayFindDisplay()
 {
-    if (argc > 1)
-        return true;
     // The plugins Qt would try: QT_QPA_PLATFORM, else X11 then Wayland.
     const char* forced = std::getenv("QT_QPA_PLATFORM");
     const std::string_view plugins = forced != nullptr && *forced != '\0' ? forced : "xcb;wayland";

@@ -21,7 +21,7 @@ int leftButtonKey() { return GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_L
 
 } // namespace
 
-bool mayFindDisplay(int) { return true; } // Windows always has its desktop
+bool mayFindDisplay() { return true; } // Windows always has its desktop
 
 void useOnlyBundledFonts() {} // Qt reads no font configuration here
 
