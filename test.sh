@@ -19,6 +19,14 @@ cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
 
+# The web page, built by Debian's emscripten and tested in Debian's headless Chromium, driven by
+# the npm packages of the lockfile.
+ampora_install_deps "${AMPORA_WEB_PACKAGES[@]}"
+(cd tests/web && npm ci --no-audit --no-fund)
+cmake --preset web
+cmake --build --preset web
+ctest --preset web
+
 # The Windows program, cross-built, and its tests under Wine, where Qt for Windows is at hand.
 windows_qt=$(cmake -P cmake/windows-qt.cmake)
 if [[ -n $windows_qt ]]; then

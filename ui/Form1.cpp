@@ -123,24 +123,19 @@ void Form1::connectControls()
     for (std::size_t row = 0; row < rows.size(); ++row) {
         QWidget* control = controls_[qsizetype(row)];
         const char* name = rows[row].name;
-        // The control is drawn again after the model's answer: the model may refuse a change.
-        const auto answered = [this, control, kind = rows[row].kind, row] {
-            showModel();
-            showState(control, kind, model_.state(row));
-        };
         if (auto* selector = qobject_cast<QComboBox*>(control))
             connect(selector, &QComboBox::currentIndexChanged, this, [=, this](int item) {
                 if (item == model_.state(row).item)
                     return; // the model's own selection, being drawn
                 model_.pick(name, item);
-                answered();
+                showModel();
             });
         else if (auto* box = qobject_cast<QCheckBox*>(control))
             connect(box, &QCheckBox::toggled, this, [=, this](bool ticked) {
                 if (ticked == model_.state(row).ticked)
                     return;
                 model_.tick(name, ticked);
-                answered();
+                showModel();
             });
     }
     model_.recalculated = [this](const Estimate& estimate) {

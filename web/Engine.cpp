@@ -74,7 +74,7 @@ private:
     std::string text_;
 };
 
-constexpr const char* kKindNames[] = {"picture",  "label",   "clickable", "selector",
+constexpr const char* kKindNames[] = {"picture",  "label",    "clickable", "selector",
                                       "tick-box", "text-box", "line"};
 
 void writeWindow(Json& json, const WindowLayout& window)

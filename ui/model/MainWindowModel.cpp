@@ -128,14 +128,18 @@ void MainWindowModel::pick(std::string_view selector, int item)
     if (table_[row].kind == ControlKind::Selector && state.enabled && item != state.item &&
         item >= 0 && item < int(items_[row].size()))
         selectItem(row, item);
+    else
+        changed(row); // refused: the views draw the control back as it is
 }
 
 void MainWindowModel::tick(std::string_view box, bool ticked)
 {
     const Control row = find(box);
     const ControlState& state = states_[row];
-    if (table_[row].kind != ControlKind::TickBox || !state.enabled || state.ticked == ticked)
+    if (table_[row].kind != ControlKind::TickBox || !state.enabled || state.ticked == ticked) {
+        changed(row);
         return;
+    }
     changed(row).ticked = ticked;
     runHandler(row);
 }

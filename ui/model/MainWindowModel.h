@@ -49,7 +49,8 @@ public:
     void Form_Load();
 
     // The user picked an item or set a tick box: its handler runs. A locked control, an item the
-    // selector lacks and the item already chosen change nothing.
+    // selector lacks and the item already chosen change nothing, but the control is marked as
+    // changed all the same, so that a view that showed the refused change draws it back.
     void pick(std::string_view selector, int item);
     void tick(std::string_view box, bool ticked);
 
