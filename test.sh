@@ -4,7 +4,10 @@ set -euo pipefail
 (($# == 0)) || { echo "usage: ./test.sh" >&2 && exit 2; }
 cd "$(dirname "$0")"
 source scripts/install-deps.sh
-ampora_install_deps
+# With the web page's: the default build builds the page too, and tests it in headless Chromium
+# with the npm packages of the lockfile.
+ampora_install_deps "${AMPORA_WEB_PACKAGES[@]}"
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 
 # The code's format, to the character, as .clang-format says.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
@@ -13,19 +16,15 @@ cmake --preset default
 cmake --build --preset default
 ctest --preset default
 
+# The page as its own preset builds it, for a web host (README): the same sources as above.
+cmake --preset web
+cmake --build --preset web
+
 # The whole suite again under AddressSanitizer, LeakSanitizer and UBSan; any report fails it. (The
 # package tests run once, above: they would install a sanitized package into the system.)
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
-
-# The web page, built by Debian's emscripten and tested in Debian's headless Chromium, driven by
-# the npm packages of the lockfile.
-ampora_install_deps "${AMPORA_WEB_PACKAGES[@]}"
-(cd tests/web && npm ci --no-audit --no-fund)
-cmake --preset web
-cmake --build --preset web
-ctest --preset web
 
 # The Windows program, cross-built, and its tests under Wine, where Qt for Windows is at hand.
 windows_qt=$(cmake -P cmake/windows-qt.cmake)

@@ -2,7 +2,9 @@
 # when the program is cross-compiled, for this machine as a project of their own. Each is named
 # by a variable the build's commands run: AMPORA_RENDER_ICON, AMPORA_PE_LOAD_CONFIG; the target
 # ampora_build_tools makes them.
-if(CMAKE_CROSSCOMPILING)
+if(CMAKE_CROSSCOMPILING AND AMPORA_RENDER_ICON) # given by the build that builds this one
+    add_custom_target(ampora_build_tools)
+elseif(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     set(dir ${CMAKE_BINARY_DIR}/build-tools)
     set(AMPORA_RENDER_ICON ${dir}/ampora_render_icon)

@@ -24,8 +24,8 @@ AMPORA_PACKAGES=(
 AMPORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix nsis zip osslsigncode wine wine64 xvfb xdotool
     imagemagick openssl icoutils)
 
-# The web page (test.sh): Debian's emscripten, woff2_compress for its fonts, and Debian's Chromium
-# with Node.js for its tests.
+# The web page (test.sh, cmake/WebPage.cmake): Debian's emscripten, woff2_compress for its fonts,
+# and Debian's Chromium with Node.js for its tests.
 AMPORA_WEB_PACKAGES=(emscripten woff2 chromium nodejs)
 
 ampora_install_deps() {

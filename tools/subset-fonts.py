@@ -19,7 +19,7 @@ Writes two files into ui/fonts/:
 
 The CJK character set is printable ASCII, the built-in list of window texts
 below, a margin of common CJK punctuation, and every non-ASCII character found
-in string literals of the .cpp/.h/.ui files under core/, catalogue/ and ui/.
+in string literals of the .cpp/.h/.ui files under core/, catalogue/, ui/ and web/.
 So after adding or changing a Chinese text in the code, run this script again
 and commit the new font file. A character that the source font lacks stops
 the script with an error.
@@ -55,7 +55,7 @@ OUT_DIR = os.path.join("ui", "fonts")
 TAHOMA_OUT = "WineTahoma-Bold.ttf"
 CJK_OUT = "AmporaCJK-Bold.otf"
 
-SCAN_DIRS = ("core", "catalogue", "ui")
+SCAN_DIRS = ("core", "catalogue", "ui", "web")
 SCAN_EXTENSIONS = (".cpp", ".h", ".ui")
 
 PRINTABLE_ASCII = "".join(chr(c) for c in range(0x20, 0x7F))

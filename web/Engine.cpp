@@ -74,6 +74,10 @@ private:
     std::string text_;
 };
 
+// The page's own words: what a tab shows once "X" has closed Ampora, as a page cannot close it.
+constexpr const char* kClosedNotice = "Ampora 已关闭。";
+constexpr const char* kReopen = "重新打开";
+
 constexpr const char* kKindNames[] = {"picture",  "label",    "clickable", "selector",
                                       "tick-box", "text-box", "line"};
 
@@ -141,7 +145,8 @@ EMSCRIPTEN_KEEPALIVE const char* ampora_layout()
     }
     json.close('}').key("targets").open('{');
     json.key("Label1L").string(kWebsiteTarget).key("Label2l").string(kFeedbackTarget);
-    json.close('}').key("pressedLinkColour").colour(kLinkPressedColour).close('}');
+    json.close('}').key("pressedLinkColour").colour(kLinkPressedColour);
+    json.key("closedNotice").string(kClosedNotice).key("reopen").string(kReopen).close('}');
     return json.text();
 }
 

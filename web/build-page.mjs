@@ -150,7 +150,8 @@ const variables = `:root{--arrow:${art('<svg xmlns="http://www.w3.org/2000/svg" 
     `--arrow-disabled:${art('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#7d7d7d"/></svg>')};` +
     `--tick-box:${art('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><rect x=".5" y=".5" width="13" height="13" rx=".8" fill="#fff" stroke="#656565"/><path d="M1 1.5h12" stroke="#f0f0f0"/></svg>')};` +
     `--tick:${art('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><path d="M3.2 6.4L6 11.2l4.6-8.8" fill="none" stroke="#000" stroke-width="1.7"/></svg>')}}`;
-const style = [...fonts, variables, source('page.css'), ...rules].join('\n');
+const pressed = `.clickable.pressed{color:${layout.pressedLinkColour}}`;
+const style = [...fonts, variables, source('page.css'), pressed, ...rules].join('\n');
 
 const script = `${engineScript}\n${pageScript}`;
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
@@ -176,7 +177,7 @@ ${icon(32)}
 ${form1}
 ${form3}
 <div id="spokenEstimate" class="visually-hidden" role="status">${escape(start.spokenEstimate)}</div>
-<div id="closed" hidden><p>Ampora 已关闭。</p><button id="reopen" type="button">重新打开</button></div>
+<div id="closed" hidden><p>${escape(layout.closedNotice)}</p><button id="reopen" type="button">${escape(layout.reopen)}</button></div>
 </main>
 <script>${script}</script>
 </body>
