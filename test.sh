@@ -5,9 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/install-deps.sh
 # With the web page's: the default build builds the page too, and tests it in headless Chromium
-# with the npm packages of the lockfile.
+# with the npm packages of the lockfile (npm ci, in the build).
 ampora_install_deps "${AMPORA_WEB_PACKAGES[@]}"
-(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 
 # The code's format, to the character, as .clang-format says.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror

@@ -2,16 +2,16 @@
 // blocked and counted: its pictures, random sessions replayed on the window model built for this
 // machine, the keyboard order, axe-core, the chrome (About window, links, close glyph, drag), a
 // phone's screen, and the file itself. After a change meant to alter the page's look, check the new
-// pictures by eye (build-web/tests/web/*-actual.png) and make them the references:
-//   AMPORA_UPDATE_PICTURES=1 ctest --preset web
-import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import { readFileSync, statSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
-import { createInterface } from 'node:readline';
-import { after, before, test } from 'node:test';
-import { chromium } from 'playwright-core';
-import { PNG } from 'pngjs';
+// pictures by eye (build/tests/*-actual.png) and make them the references:
+//   AMPORA_UPDATE_PICTURES=1 ctest --preset default -L web
+'use strict';
+const assert = require('node:assert/strict');
+const { spawn } = require('node:child_process');
+const { readFileSync, statSync, writeFileSync } = require('node:fs');
+const { createInterface } = require('node:readline');
+const { after, before, test } = require('node:test');
+const { chromium } = require('playwright-core'); // from the build's npm ci (NODE_PATH)
+const { PNG } = require('pngjs');
 
 const { AMPORA_PAGE: file, AMPORA_REPLAY: replayTool, AMPORA_OUTPUT: output } = process.env;
 const requests = []; // what the page asked for beyond its own file
@@ -49,8 +49,8 @@ async function act(page, actions) {
 // The share of pixels that differ from the reference by more than the levels in a channel, marked
 // in a copy of the reference beside the actual picture.
 function differing(actual, reference, levels) {
-    const name = reference.pathname.split('/').pop().replace('.png', '');
-    if (process.env.AMPORA_UPDATE_PICTURES && reference.pathname.includes('/web/')) writeFileSync(reference, actual);
+    const name = reference.split('/').pop().replace('.png', '');
+    if (process.env.AMPORA_UPDATE_PICTURES && reference.includes('/web/')) writeFileSync(reference, actual);
     const [seen, marked] = [actual, readFileSync(reference)].map((png) => PNG.sync.read(png));
     if (seen.width !== marked.width || seen.height !== marked.height) return 1;
     let count = 0;
@@ -82,9 +82,9 @@ for (const [name, actions, options, window, ownBound, desktopBound] of pictures)
         await act(page, actions);
         if (name === 'about') await page.click('#labelf4if');
         const shot = await page.locator(window).screenshot({ animations: 'disabled', caret: 'hide' });
-        assert.ok(differing(shot, new URL(`pictures/${name}.png`, import.meta.url), ownBound ? 48 : 0) <= ownBound);
+        assert.ok(differing(shot, `${__dirname}/pictures/${name}.png`, ownBound ? 48 : 0) <= ownBound);
         if (desktopBound)
-            assert.ok(differing(shot, new URL(`../ui/pictures/${name}.png`, import.meta.url), 48) <= desktopBound);
+            assert.ok(differing(shot, `${__dirname}/../ui/pictures/${name}.png`, 48) <= desktopBound);
     });
 
 test('random sessions show what the window model computes for the same picks and ticks', async () => {
@@ -134,7 +134,7 @@ test('Tab goes through the selectors and boxes in the window\'s order, skipping 
 
 test('axe-core finds no violation, with the About window shut and open', async () => {
     const page = await open();
-    await page.evaluate(readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8'));
+    await page.evaluate(readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
     for (const opener of ['', 'Label822']) {
         if (opener) await page.click(`#${opener}`);
         const { violations } = await page.evaluate(() => axe.run());
