@@ -32,25 +32,21 @@ const attributes = (list) =>
         .map(([name, value]) => (value === true ? ` ${name}` : ` ${name}="${escape(value)}"`))
         .join('');
 
-// An SVG as a CSS address, its markup kept readable where CSS allows.
-const svgUrl = (svg) =>
-    `url("data:image/svg+xml,${svg.replace(/<!--.*?-->|<title>.*?<\/title>|<desc>.*?<\/desc>/gs, '')
-        .replace(/\s*\n\s*/g, ' ').replace(/> </g, '><').trim()
-        .replace(/[%#"<>]/g, (c) => encodeURIComponent(c))}")`;
+// An SVG as a CSS address, for the small marks drawn over the controls.
+const svgUrl = (svg) => `url("data:image/svg+xml,${svg.replace(/[%#"<>]/g, (c) => encodeURIComponent(c))}")`;
 const base64 = (path) => read(path, null).toString('base64');
 
-// Rules shared by every control of a kind, then one rule for each control: its place, its font
-// and its art.
-const rules = [];
-const artClasses = new Map();
-function artClass(art) {
-    if (!artClasses.has(art)) {
-        const name = `art-${artClasses.size}`;
-        artClasses.set(art, name);
-        rules.push(`.${name}{background-image:${svgUrl(read(`${args.art}/${art}`))}}`);
-    }
-    return artClasses.get(art);
+// A picture's art inlined, at its natural size: the page's own document draws it, where an SVG
+// image would be a document of its own, slow to make (ten of them doubled the first frame's
+// time). Its ids are made the picture's own, as pictures repeat an icon.
+function inlineArt(art, owner) {
+    const svg = read(`${args.art}/${art}`)
+        .replace(/<\?xml.*?\?>|<!--.*?-->|<title>.*?<\/title>|<desc>.*?<\/desc>/gs, '')
+        .replace(/>\s+</g, '><').trim();
+    return svg.replace(/(\bid="|url\(#|href="#)([^")]+)/g, (_, before, id) => `${before}${owner}-${id}`);
 }
+
+const rules = [];
 
 // A control as an element: its tag and attributes, drawn in the model's start state with the
 // page's own showState().
@@ -66,9 +62,7 @@ function element(row, windowName) {
     const named = row.spokenName && row.spokenName !== row.caption ? row.spokenName : undefined;
     switch (row.kind) {
         case 'picture':
-            node.tag = 'div';
-            node.classes.push(artClass(row.art));
-            node['aria-hidden'] = 'true';
+            Object.assign(node, { tag: 'div', 'aria-hidden': 'true', art: inlineArt(row.art, node.id) });
             break;
         case 'label':
             node.tag = 'div';
@@ -84,7 +78,7 @@ function element(row, windowName) {
             break;
         case 'selector':
             Object.assign(node, { tag: 'select', 'aria-label': row.spokenName, 'aria-describedby': 'spokenEstimate' });
-            node.items = layout.items[row.name];
+            node.items = layout.items[row.name]; // the chosen item: page.js adds the others
             break;
         case 'tick-box':
             Object.assign(node, { tag: 'input', type: 'checkbox', 'aria-label': row.spokenName, 'aria-describedby': 'spokenEstimate' });
@@ -120,10 +114,8 @@ function html(node) {
         checked: node.checked, hidden: node.hidden, ...dataset,
     };
     if (node.tag === 'input') return `<input${attributes(own)}>`;
-    const inside = node.items
-        ? node.items.map((item, index) =>
-            `<option${attributes({ selected: index === node.selectedIndex })}>${escape(item)}</option>`).join('')
-        : escape(node.text);
+    const inside = node.items ? `<option>${escape(node.items[node.selectedIndex])}</option>`
+        : node.art ?? escape(node.text);
     return `<${node.tag}${attributes(own)}>${inside}</${node.tag}>`;
 }
 
@@ -145,11 +137,10 @@ const form3 = windowHtml('Form3', layout.Form3, { role: 'dialog', 'aria-label': 
 const fonts = [['Ampora Tahoma', 'WineTahoma-Bold'], ['Ampora CJK', 'AmporaCJK-Bold']].map(
     ([family, file]) => `@font-face{font-family:"${family}";font-weight:bold;font-display:block;` +
         `src:url(data:font/woff2;base64,${base64(`${args.fonts}/${file}.woff2`)}) format("woff2")}`);
-const art = (svg) => svgUrl(svg);
-const variables = `:root{--arrow:${art('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#bfbfbf"/></svg>')};` +
-    `--arrow-disabled:${art('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#7d7d7d"/></svg>')};` +
-    `--tick-box:${art('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><rect x=".5" y=".5" width="13" height="13" rx=".8" fill="#fff" stroke="#656565"/><path d="M1 1.5h12" stroke="#f0f0f0"/></svg>')};` +
-    `--tick:${art('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><path d="M3.2 6.4L6 11.2l4.6-8.8" fill="none" stroke="#000" stroke-width="1.7"/></svg>')}}`;
+const variables = `:root{--arrow:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#bfbfbf"/></svg>')};` +
+    `--arrow-disabled:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#7d7d7d"/></svg>')};` +
+    `--tick-box:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><rect x=".5" y=".5" width="13" height="13" rx=".8" fill="#fff" stroke="#656565"/><path d="M1 1.5h12" stroke="#f0f0f0"/></svg>')};` +
+    `--tick:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><path d="M3.2 6.4L6 11.2l4.6-8.8" fill="none" stroke="#000" stroke-width="1.7"/></svg>')}}`;
 const pressed = `.clickable.pressed{color:${layout.pressedLinkColour}}`;
 const style = [...fonts, variables, source('page.css'), pressed, ...rules].join('\n');
 

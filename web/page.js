@@ -31,44 +31,45 @@ const AmporaPage = (() => {
 
     // Narrower than the window, the screen gets the window scaled to its width.
     function scale() {
-        return Math.min(1, document.documentElement.clientWidth / 425);
+        return Math.min(1, innerWidth / 425);
     }
     function fitToScreen() {
         document.documentElement.style.setProperty('--scale', String(scale()));
     }
 
-    function start(engine) {
+    // The page is written in the start state: the engine starts once that is on screen, and the
+    // picks and ticks made before it is ready wait for it.
+    function start() {
+        let engine = null;
         const call = (name, ...args) =>
             engine.ccall(name, 'string', args.map((arg) => typeof arg), args);
-        const layout = JSON.parse(call('ampora_layout'));
-        const spoken = document.getElementById('spokenEstimate');
-        const controls = new Map(layout.Form1.controls.map((row) =>
-            [row.name, { kind: row.kind, element: document.getElementById(row.name) }]));
-
-        function draw() {
+        const waiting = [];
+        function answer() {
+            for (const [verb, name, value] of waiting.splice(0)) call(verb, name, value);
             const changes = JSON.parse(call('ampora_changes'));
             for (const [name, state] of Object.entries(changes.controls)) {
-                const { element, kind } = controls.get(name);
-                showState(element, kind, state);
+                const element = document.getElementById(name);
+                showState(element, element.classList[0], state);
             }
+            const spoken = document.getElementById('spokenEstimate');
             if (spoken.textContent !== changes.spokenEstimate)
                 spoken.textContent = changes.spokenEstimate;
         }
-
-        for (const [name, { element, kind }] of controls) {
-            if (kind === 'selector')
-                element.addEventListener('change', () => {
-                    call('ampora_pick', name, element.selectedIndex);
-                    draw();
-                });
-            else if (kind === 'tick-box')
-                element.addEventListener('change', () => {
-                    call('ampora_tick', name, element.checked ? 1 : 0);
-                    draw();
-                });
-        }
-        call('ampora_load');
-        draw();
+        for (const element of document.querySelectorAll('#Form1 > select, #Form1 > input'))
+            element.addEventListener('change', () => {
+                const select = element.tagName === 'SELECT';
+                waiting.push(select ? ['ampora_pick', element.id, element.selectedIndex]
+                    : ['ampora_tick', element.id, element.checked ? 1 : 0]);
+                if (engine) answer();
+            });
+        requestAnimationFrame(() => setTimeout(() => {
+            engine = AmporaEngine(); // compiled at once
+            // The page shows each selector's chosen item alone: the lists come with the engine.
+            for (const [name, items] of Object.entries(JSON.parse(call('ampora_layout')).items))
+                document.getElementById(name).replaceChildren(...items.map((item) => new Option(item)));
+            call('ampora_load');
+            answer();
+        }));
         startChrome(document.getElementById('Form1'), document.getElementById('Form3'));
     }
 
@@ -141,7 +142,7 @@ const AmporaPage = (() => {
     if (typeof document !== 'undefined') {
         fitToScreen();
         addEventListener('resize', fitToScreen);
-        start(AmporaEngine()); // compiled at once: ready before the first frame or click
+        start();
     }
     return { showState };
 })();
