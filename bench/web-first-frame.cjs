@@ -35,6 +35,7 @@ async function firstFrame(browser, file) {
     await context.close();
     const settled = frames.at(-1).pixels;
     const first = frames.find((frame) => frame.pixels.equals(settled));
+    if (process.env.DEBUG_FRAMES) console.log(file.split('/').pop(), frames.map((f) => `${(f.time - start).toFixed(0)}${f.pixels.equals(settled) ? '=' : ''}`).join(' '));
     return { frame: first.time - start, answers };
 }
 

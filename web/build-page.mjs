@@ -79,6 +79,7 @@ function element(row, windowName) {
         case 'selector':
             Object.assign(node, { tag: 'select', 'aria-label': row.spokenName, 'aria-describedby': 'spokenEstimate' });
             node.items = layout.items[row.name]; // the chosen item: page.js adds the others
+            node.place = row.place;
             break;
         case 'tick-box':
             Object.assign(node, { tag: 'input', type: 'checkbox', 'aria-label': row.spokenName, 'aria-describedby': 'spokenEstimate' });
@@ -114,8 +115,14 @@ function html(node) {
         checked: node.checked, hidden: node.hidden, ...dataset,
     };
     if (node.tag === 'input') return `<input${attributes(own)}>`;
-    const inside = node.items ? `<option>${escape(node.items[node.selectedIndex])}</option>`
-        : node.art ?? escape(node.text);
+    // A selector's arrow is drawn over it by the page's own document: no image to make.
+    if (node.tag === 'select') {
+        const [x, y, width, height] = node.place;
+        rules.push(`#${node.id}+.arrow{left:${x + width - 12}px;top:${y + ((height - 5) >> 1)}px}`);
+        return `<select${attributes(own)}><option>${escape(node.items[node.selectedIndex])}</option></select>` +
+            '<svg class="arrow" width="9" height="5" aria-hidden="true"><path d="M.5.5h8l-4 4z"/></svg>';
+    }
+    const inside = node.art ?? escape(node.text);
     return `<${node.tag}${attributes(own)}>${inside}</${node.tag}>`;
 }
 
@@ -137,10 +144,9 @@ const form3 = windowHtml('Form3', layout.Form3, { role: 'dialog', 'aria-label': 
 const fonts = [['Ampora Tahoma', 'WineTahoma-Bold'], ['Ampora CJK', 'AmporaCJK-Bold']].map(
     ([family, file]) => `@font-face{font-family:"${family}";font-weight:bold;font-display:block;` +
         `src:url(data:font/woff2;base64,${base64(`${args.fonts}/${file}.woff2`)}) format("woff2")}`);
-const variables = `:root{--arrow:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#bfbfbf"/></svg>')};` +
-    `--arrow-disabled:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="9" height="5"><path d="M.5.5h8l-4 4z" fill="#7d7d7d"/></svg>')};` +
-    `--tick-box:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><rect x=".5" y=".5" width="13" height="13" rx=".8" fill="#fff" stroke="#656565"/><path d="M1 1.5h12" stroke="#f0f0f0"/></svg>')};` +
-    `--tick:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14"><path d="M3.2 6.4L6 11.2l4.6-8.8" fill="none" stroke="#000" stroke-width="1.7"/></svg>')}}`;
+// The tick, an image made only once a box is ticked, which no box is at the start.
+const variables = `:root{--tick:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14">' +
+    '<path d="M3.2 6.4L6 11.2l4.6-8.8" fill="none" stroke="#000" stroke-width="1.7"/></svg>')}}`;
 const pressed = `.clickable.pressed{color:${layout.pressedLinkColour}}`;
 const style = [...fonts, variables, source('page.css'), pressed, ...rules].join('\n');
 

@@ -37,6 +37,17 @@ const AmporaPage = (() => {
         document.documentElement.style.setProperty('--scale', String(scale()));
     }
 
+    // Runs work once the page's first frame is on screen (any sooner, and it would hold that
+    // frame back), as the browser reports the frame painted.
+    function afterFirstFrame(work) {
+        if (!PerformanceObserver.supportedEntryTypes?.includes('paint'))
+            return requestAnimationFrame(() => setTimeout(work));
+        new PerformanceObserver((entries, observer) => {
+            observer.disconnect();
+            setTimeout(work);
+        }).observe({ type: 'paint', buffered: true });
+    }
+
     // The page is written in the start state: the engine starts once that is on screen, and the
     // picks and ticks made before it is ready wait for it.
     function start() {
@@ -62,14 +73,14 @@ const AmporaPage = (() => {
                     : ['ampora_tick', element.id, element.checked ? 1 : 0]);
                 if (engine) answer();
             });
-        requestAnimationFrame(() => setTimeout(() => {
+        afterFirstFrame(() => {
             engine = AmporaEngine(); // compiled at once
             // The page shows each selector's chosen item alone: the lists come with the engine.
             for (const [name, items] of Object.entries(JSON.parse(call('ampora_layout')).items))
                 document.getElementById(name).replaceChildren(...items.map((item) => new Option(item)));
             call('ampora_load');
             answer();
-        }));
+        });
         startChrome(document.getElementById('Form1'), document.getElementById('Form3'));
     }
 
@@ -110,8 +121,9 @@ const AmporaPage = (() => {
                     { once: true });
             });
 
-        // "X" ends the program, both windows with it. A browser closes only the windows that
-        // scripts opened, and installed apps' windows; a tab stays, and offers a fresh start.
+        // "X" ends the program, both windows with it, and asks the browser to close the tab. It
+        // closes only a tab or window that a script opened, or that has shown nothing but this
+        // page; any other stays, and offers a fresh start.
         byId('Label7').addEventListener('click', () => {
             form1.remove();
             form3.remove();
