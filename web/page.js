@@ -29,9 +29,11 @@ const AmporaPage = (() => {
         }
     }
 
-    // Narrower than the window, the screen gets the window scaled to its width.
+    // Narrower than the window, the screen gets the window scaled to its width: the width of the
+    // page's layout, which a phone keeps at the screen's (the visual width would grow to the
+    // window's as the phone zooms out to show it whole).
     function scale() {
-        return Math.min(1, innerWidth / 425);
+        return Math.min(1, document.documentElement.clientWidth / 425);
     }
     function fitToScreen() {
         document.documentElement.style.setProperty('--scale', String(scale()));

@@ -67,8 +67,9 @@ function differing(actual, reference, levels) {
     return count / (seen.width * seen.height);
 }
 
-// The window against the page's own pictures, to the level, but at a phone's width: there Chromium
-// scales the page by a fraction, and draws a selector's words now on one pixel, now on the next.
+// The window against the page's own pictures, within 8 levels (Chromium now and then draws a glyph's
+// edge a level apart), but at a phone's width: there it scales the page by a fraction, and draws a
+// selector's words now on one pixel, now on the next.
 // At the start and configured, also against the desktop's pictures, where Chromium's glyphs differ
 // from Qt's by more than 48 levels: its own hinting and gamma, and digits a pixel apart.
 const pictures = [
@@ -84,7 +85,10 @@ for (const [name, actions, options, window, ownBound, desktopBound] of pictures)
         await act(page, actions);
         if (name === 'about') await page.click('#labelf4if');
         const shot = await page.locator(window).screenshot({ animations: 'disabled', caret: 'hide' });
-        assert.ok(differing(shot, join(own, `${name}.png`), ownBound ? 48 : 0) <= ownBound);
+        if (name === 'phone') // scaled to the width: nothing to scroll to sideways
+            assert.ok(await page.evaluate(() => Form1.getBoundingClientRect().right <= innerWidth &&
+                document.documentElement.scrollWidth <= innerWidth));
+        assert.ok(differing(shot, join(own, `${name}.png`), ownBound ? 48 : 8) <= ownBound);
         if (desktopBound)
             assert.ok(differing(shot, join(desktop, `${name}.png`), 48) <= desktopBound);
     });
