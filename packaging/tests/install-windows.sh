@@ -74,7 +74,9 @@ for entry in "DisplayName Ampora" "DisplayVersion $version" "Publisher Kestrune"
     "QuietUninstallString \"$folder\\uninstall.exe\" /S" "NoModify 0x1" "NoRepair 0x1"; do
     [[ $(value "${entry%% *}") == "${entry#* }" ]] || fail "${entry%% *} is $(value "${entry%% *}")"
 done
-(($(value EstimatedSize) > 20000)) || fail "EstimatedSize is $(value EstimatedSize) KB"
+estimated=$(($(value EstimatedSize))) size=$(du -sk --apparent-size "$(winepath -u "$folder")" | cut -f1)
+((estimated * 20 > size * 19 && estimated * 20 < size * 21)) ||
+    fail "EstimatedSize is $estimated KB for $size KB of files"
 
 wine "$folder\\ampora.exe" &>/dev/null &
 program=$!
