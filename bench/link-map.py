@@ -9,7 +9,8 @@ from collections import Counter
 
 # Sections that take room in the file; the symbol table and debug sections are stripped.
 LOADED = {".text", ".data", ".rdata", ".pdata", ".xdata", ".tls", ".idata", ".CRT", ".rsrc"}
-GROUPS = [  # the first pattern that matches a library's path names its group
+GROUPS = [  # the first pattern that matches an input file (library and member) names its group
+    (r"qrc_qstyle", "Qt Widgets' standard icons (resources)"),
     (r"libQt6Gui\.a|Gui_resources", "Qt Gui"),
     (r"libQt6Core\.a|Core_resources", "Qt Core"),
     (r"libQt6Widgets\.a|Widgets_resources", "Qt Widgets"),
@@ -24,9 +25,9 @@ GROUPS = [  # the first pattern that matches a library's path names its group
     (r"libstdc\+\+", "libstdc++"),
     (r"/lib(gcc|gcc_eh|ssp|pthread|mingw32|mingwex|msvcrt|moldname)\.a|crt2|crtbegin|crtend",
      "C run-time, libgcc, threads"),
-    (r"\.rcc/qrc_(art|fonts)", "Ampora's art and fonts"),
-    (r"ampora_|main\.cpp|WindowsDllSearch|\.rc\.res", "Ampora's code"),
-    (r"\.a$", "Windows import libraries and GUIDs"),
+    (r"qrc_(art|fonts)|\.rc\.res", "Ampora's art, fonts and icon"),
+    (r"ampora_|main\.cpp|Windows(DllSearch|Terminate)", "Ampora's code"),
+    (r"\.a\(", "Windows import libraries and GUIDs"),
 ]
 
 
@@ -60,7 +61,7 @@ def main():
             continue
         size, where = int(match.group(2), 16), match.group(3).strip()
         library = re.sub(r"\(.*\)$", "", where)
-        groups[group_of(library)] += size
+        groups[group_of(where)] += size
         objects[where.replace(library, library.rsplit("/", 1)[-1])] += size
     total = sum(groups.values())
     print(f"| Library | KB | Share |\n|---|---|---|")
