@@ -70,7 +70,8 @@ temp_before=$(ls -A "$temp")
 stopped() { # CASE CODE WORDS COMMAND...: run silently, then with its message, which is closed
     local case=$1 code=$2 words=$3 status
     shift 3
-    wine cmd /c "$* /S" &>/dev/null && status=0 || status=$?
+    # Silent, it must end by itself: a message would wait for a click (timeout's 124).
+    timeout 60 wine cmd /c "$* /S" &>/dev/null && status=0 || status=$?
     ((status == code)) || fail "$case ended silently with $status, not $code"
     WINEDEBUG=+msgbox wine cmd /c "$*" 2>"$work/trace" &
     local box
