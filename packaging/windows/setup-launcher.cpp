@@ -43,10 +43,11 @@ const wchar_t* arguments()
     return line;
 }
 
-// Whether the installer is told to run silently: a word /S, as NSIS reads it.
+// Whether the installer is told to run silently: a word /S before /D=, which takes the rest of
+// the line as its folder, as NSIS reads them.
 bool silent()
 {
-    for (const wchar_t* word = arguments(); *word;) {
+    for (const wchar_t* word = arguments(); *word && std::wcsncmp(word, L"/D=", 3) != 0;) {
         const std::size_t length = std::wcscspn(word, L" \t");
         if (length == 2 && std::wcsncmp(word, L"/S", 2) == 0)
             return true;
