@@ -1,7 +1,9 @@
 # Where Qt for Windows lies, the static Qt built with MinGW-w64 (posix threads) that the cross
-# build links: AMPORA_WINDOWS_QT, given to CMake or in the environment, else the workplace's own.
+# build links: AMPORA_WINDOWS_QT, given to CMake or in the environment, else the workplace's own,
+# trimmed for size; and the script beside it that built it, which the relinking kit carries.
 #   cmake -P cmake/windows-qt.cmake    prints the folder when it holds such a Qt, else nothing
-set(folder "${CMAKE_CURRENT_LIST_DIR}/../../shared/toolkits/qt-6.4.2-x86_64-w64-mingw32")
+set(folder "${CMAKE_CURRENT_LIST_DIR}/../../shared/toolkits/qt-6.4.2-x86_64-w64-mingw32-small")
+set(script build-qt-mingw-small.sh)
 if(DEFINED ENV{AMPORA_WINDOWS_QT})
     set(folder "$ENV{AMPORA_WINDOWS_QT}")
 endif()
@@ -13,4 +15,5 @@ if(CMAKE_SCRIPT_MODE_FILE)
 else()
     set(AMPORA_WINDOWS_QT "${folder}" CACHE PATH
         "Qt for 64-bit Windows, built statically with MinGW-w64 (posix threads)")
+    set(AMPORA_WINDOWS_QT_SCRIPT "${AMPORA_WINDOWS_QT}/../${script}")
 endif()

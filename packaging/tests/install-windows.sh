@@ -3,14 +3,17 @@
 # would: checks the files, the Start-menu shortcut and the uninstall entry, starts the installed
 # program, tries the installer and the uninstaller while it runs, installs again elsewhere,
 # refuses bad input and a Windows too old for it, and removes it all with the entry's quiet
-# uninstall command, leaving nothing behind, not even the uninstaller's copy in TEMP.
-#   wine-session.sh DIR with install-windows.sh SETUP.EXE VERSION
+# uninstall command, leaving nothing behind, not even the uninstaller's copy in TEMP. A download
+# cut short, the launcher without its installer, a TEMP that does not exist and an installer that
+# cannot start each stop it with its own exit code, said in Chinese unless silent, with nothing
+# installed and nothing left in TEMP.
+#   wine-session.sh DIR with install-windows.sh SETUP.EXE VERSION LAUNCHER.EXE
 set -euo pipefail
-if (($# != 2)); then
-    echo "usage: install-windows.sh SETUP.EXE VERSION" >&2
+if (($# != 3)); then
+    echo "usage: install-windows.sh SETUP.EXE VERSION LAUNCHER.EXE" >&2
     exit 2
 fi
-setup=$1 version=$2
+setup=$1 version=$2 launcher=$3
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ampora'
 fail() { echo "FAIL: $*" >&2; exit 1; }
 windows_path() { wine cmd /c echo "$1" | tr -d '\r'; }
@@ -43,15 +46,57 @@ within_30_s() {
     return 1
 }
 program=
+work=$(mktemp -d)
 finish() { # whatever happened, nothing goes on running, and the prefix says Windows 10 again
     [[ -z $program ]] || kill "$program" 2>/dev/null || true
     winecfg /v win10 &>/dev/null || true
+    rm -rf "$work"
 }
 trap finish EXIT
 echo "setup: $(stat -c %s "$setup") bytes"
 # A clean start, whatever an earlier run left.
 wine reg delete "$key" /f &>/dev/null || true
 rm -rf "$programs/Ampora" "$(winepath -u 'C:\Ampora')" "$shortcut" "$temp"/~nsu*
+
+# Broken downloads, and a setup program that cannot go on: each case's file, its exit code, the
+# words its message must hold, and the command line it runs with.
+head -c $(($(stat -c %s "$setup") * 85 / 100)) "$setup" >"$work/cut-short.exe"
+echo "no program" >"$work/no-program.txt"
+cmake -DLAUNCHER="$launcher" -DINSTALLER="$work/no-program.txt" -DOUTPUT="$work/no-program.exe" \
+    -P "$(dirname "$0")/../windows/setup-program.cmake"
+cp "$setup" "$work/setup.exe" && cp "$launcher" "$work/bare.exe"
+no_temp='set TEMP=C:\nowhere&& set TMP=C:\nowhere&&'
+temp_before=$(ls -A "$temp")
+stopped() { # CASE CODE WORDS COMMAND...: run silently, then with its message, which is closed
+    local case=$1 code=$2 words=$3 status
+    shift 3
+    # Silent, it must end by itself: a message would wait for a click (timeout's 124).
+    timeout 60 wine cmd /c "$* /S" &>/dev/null && status=0 || status=$?
+    ((status == code)) || fail "$case ended silently with $status, not $code"
+    WINEDEBUG=+msgbox wine cmd /c "$*" 2>"$work/trace" &
+    local box
+    box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ampora 安装$') ||
+        fail "$case showed no message"
+    xdotool key --window "$box" Return
+    wait $! && status=0 || status=$?
+    ((status == code)) || fail "$case ended with $status, not $code"
+    # Wine traces each message box's text, its first 300 characters or so, with each character
+    # beyond ASCII as \xxxx and "\" as "\\". One box, and no other (such as NSIS's own).
+    local said
+    said=$(sed -n 's/.*MSGBOX_OnInit L"\(.*\)"\(\.\.\.\)\?$/\1/p' "$work/trace" |
+        perl -CS -pe 's/\\(?:([0-9a-f]{4})|(\\))/defined $1 ? chr(hex $1) : $2/ge')
+    [[ $(wc -l <<<"$said") == 1 && $said == *"$words"* ]] || fail "$case said: ${said:-nothing}"
+    nothing_installed "$case"
+    [[ $(ls -A "$temp") == "$temp_before" && ! -e $(winepath -u 'C:\nowhere') ]] ||
+        fail "$case left $(ls -A "$temp") in TEMP"
+    echo "$case: exit code $code; said \"${said%%。*}。\""
+}
+cd "$work"
+stopped "a download cut short" 3 "不完整或已损坏" cut-short.exe
+stopped "the launcher alone" 3 "不完整或已损坏" bare.exe
+stopped "a TEMP that does not exist" 4 'C:\nowhere\' "$no_temp" setup.exe
+stopped "an installer that cannot start" 5 "无法启动安装程序" no-program.exe
+cd - >/dev/null
 
 wine "$setup" /S /X && fail "an unknown switch was taken"
 nothing_installed "an unknown switch"
@@ -74,7 +119,10 @@ for entry in "DisplayName Ampora" "DisplayVersion $version" "Publisher Kestrune"
     "QuietUninstallString \"$folder\\uninstall.exe\" /S" "NoModify 0x1" "NoRepair 0x1"; do
     [[ $(value "${entry%% *}") == "${entry#* }" ]] || fail "${entry%% *} is $(value "${entry%% *}")"
 done
-(($(value EstimatedSize) > 20000)) || fail "EstimatedSize is $(value EstimatedSize) KB"
+estimated=$(($(value EstimatedSize)))
+size=$(du -sk --apparent-size "$(winepath -u "$folder")" | cut -f1)
+((estimated * 20 > size * 19 && estimated * 20 < size * 21)) ||
+    fail "EstimatedSize is $estimated KB for $size KB of files"
 
 wine "$folder\\ampora.exe" &>/dev/null &
 program=$!

@@ -2,7 +2,8 @@
 # The Windows packages as a release is made, signed with a throwaway self-signed code-signing
 # certificate made here (never kept): ampora.exe in the zip, the setup program, the installer it
 # carries and the uninstaller that installs must each carry a SHA-256 signature osslsigncode
-# verifies; one file signed twice is one file; and SHA256SUMS matches the packages.
+# verifies; one file signed twice is one file; the signed setup program cut short stops before it
+# unpacks anything; and SHA256SUMS matches the packages.
 #   wine-session.sh DIR with signatures.sh CPACK CPACK-CONFIG VERSION RELEASE-DATE AMPORA.EXE
 set -euo pipefail
 if (($# != 5)); then
@@ -44,6 +45,10 @@ verify "$(find packages/_CPack_Packages -name "ampora-$version-installer.exe")"
 unzip -q -d unzipped "packages/ampora-$version-windows-x86_64.zip" Ampora/ampora.exe
 verify unzipped/Ampora/ampora.exe
 wine "$setup" /S "/D=$folder" || fail "the signed setup program did not install"
+# Cut short, the signature is too, and the setup program stops (3) before it unpacks anything.
+head -c $(($(stat -c %s "$setup") - 100)) "$setup" >cut-short.exe
+wine cut-short.exe /S && status=0 || status=$?
+((status == 3)) || fail "the signed setup program cut short ended with $status, not 3"
 verify "$(winepath -u "$folder")/uninstall.exe"
 
 # Signing the program again gives the same file: the signature carries the release day, not the

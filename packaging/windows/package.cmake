@@ -87,9 +87,10 @@ execute_process(
             -DLICENCE=${CPACK_AMPORA_SETUP_LICENCE} -DPICTURES=${work}/side-pictures.nsh
             -DOUTFILE=${installer} ${sign_define} ${CPACK_AMPORA_INSTALLER_SCRIPT}
     COMMAND_ERROR_IS_FATAL ANY)
-# The setup program: the launcher with the installer behind it.
+# The setup program: the launcher with the installer behind it, checked before it is unpacked.
 set(setup ${work}/${name}-setup.exe)
-execute_process(COMMAND cat ${CPACK_AMPORA_SETUP_LAUNCHER} ${installer} OUTPUT_FILE ${setup}
+execute_process(COMMAND ${CMAKE_COMMAND} -DLAUNCHER=${CPACK_AMPORA_SETUP_LAUNCHER}
+    -DINSTALLER=${installer} -DOUTPUT=${setup} -P ${CMAKE_CURRENT_LIST_DIR}/setup-program.cmake
     COMMAND_ERROR_IS_FATAL ANY)
 sign(${setup})
 

@@ -69,13 +69,12 @@ private slots:
         quietPlatformNotices();
         QDesktopServices::setUrlHandler("http", this, "open");
         QDesktopServices::setUrlHandler("mailto", this, "open");
-        // A static Qt carries just the plugins it is given: the platform, SVG pictures and icons.
+        // A static Qt carries just the plugins it is given: the platform alone, since the art is
+        // drawn by QSvgRenderer, and the pictures below show that it is.
         QStringList plugins;
         for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins())
             plugins << plugin.metaData().value("className").toString();
-        plugins.sort();
-        QCOMPARE(plugins.join(' '),
-                 AMPORA_WINDOWS ? "QSvgIconPlugin QSvgPlugin QWindowsIntegrationPlugin" : "");
+        QCOMPARE(plugins.join(' '), AMPORA_WINDOWS ? "QWindowsIntegrationPlugin" : "");
     }
     void cleanupTestCase()
     {
