@@ -141,20 +141,24 @@ function windowHtml(name, window, attributesOfWindow) {
 
 const form1 = windowHtml('Form1', layout.Form1, { 'aria-label': 'Ampora' });
 const form3 = windowHtml('Form3', layout.Form3, { role: 'dialog', 'aria-label': '关于 Ampora', hidden: true });
-const fonts = [['Ampora Tahoma', 'WineTahoma-Bold'], ['Ampora CJK', 'AmporaCJK-Bold']].map(
-    ([family, file]) => `@font-face{font-family:"${family}";font-weight:bold;font-display:block;` +
-        `src:url(data:font/woff2;base64,${base64(`${args.fonts}/${file}.woff2`)}) format("woff2")}`);
+// The fonts, made from their bytes as the page's head is read: a font from an address comes in a
+// later task, and the first frame would lack its words.
+const fonts = JSON.stringify([['Ampora Tahoma', 'WineTahoma-Bold'], ['Ampora CJK', 'AmporaCJK-Bold']].map(
+    ([family, file]) => [family, base64(`${args.fonts}/${file}.woff2`)]));
+const fontScript = `for (const [family, data] of ${fonts}) {\n` +
+    '    const bytes = Uint8Array.fromBase64?.(data) ?? Uint8Array.from(atob(data), (c) => c.charCodeAt(0));\n' +
+    '    document.fonts.add(new FontFace(family, bytes, { weight: "bold" }));\n}';
 // The tick, an image made only once a box is ticked, which no box is at the start.
 const variables = `:root{--tick:${svgUrl('<svg xmlns="http://www.w3.org/2000/svg" width="14" height="14">' +
     '<path d="M3.2 6.4L6 11.2l4.6-8.8" fill="none" stroke="#000" stroke-width="1.7"/></svg>')}}`;
 const pressed = `.clickable.pressed{color:${layout.pressedLinkColour}}`;
-const style = [...fonts, variables, source('page.css'), pressed, ...rules].join('\n');
+const style = [variables, source('page.css'), pressed, ...rules].join('\n');
 
 const script = `${engineScript}\n${pageScript}`;
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 // Nothing reaches out: no address but the page's own data, no script or style but its own.
-const policy = `default-src 'none'; script-src ${hash(script)} 'wasm-unsafe-eval'; ` +
-    `style-src ${hash(style)}; img-src data:; font-src data:; base-uri 'none'; form-action 'none'`;
+const policy = `default-src 'none'; script-src ${hash(fontScript)} ${hash(script)} 'wasm-unsafe-eval'; ` +
+    `style-src ${hash(style)}; img-src data:; base-uri 'none'; form-action 'none'`;
 const icon = (size) =>
     `<link rel="icon" sizes="${size}x${size}" href="data:image/png;base64,${base64(`${args.icons}/${size}x${size}/apps/ampora.png`)}">`;
 
@@ -167,13 +171,16 @@ writeFileSync(args.out, `<!DOCTYPE html>
 <title>Ampora</title>
 ${icon(16)}
 ${icon(32)}
+<link rel="expect" href="#closed" blocking="render">
 <style>${style}</style>
+<script>${fontScript}</script>
 </head>
 <body>
 <main>
 ${form1}
 ${form3}
 <div id="spokenEstimate" class="visually-hidden" role="status">${escape(start.spokenEstimate)}</div>
+<!-- The page's last element: the browser draws nothing before it has read it (rel="expect"). -->
 <div id="closed" hidden><p>${escape(layout.closedNotice)}</p><button id="reopen" type="button">${escape(layout.reopen)}</button></div>
 </main>
 <script>${script}</script>
