@@ -32,7 +32,7 @@ const attributes = (list) =>
         .map(([name, value]) => (value === true ? ` ${name}` : ` ${name}="${escape(value)}"`))
         .join('');
 
-// An SVG as a CSS address, for the small marks drawn over the controls.
+// An SVG as a CSS address, for the tick drawn into a ticked box.
 const svgUrl = (svg) => `url("data:image/svg+xml,${svg.replace(/[%#"<>]/g, (c) => encodeURIComponent(c))}")`;
 const base64 = (path) => read(path, null).toString('base64');
 
