@@ -99,25 +99,38 @@ test('random sessions show what the window model computes for the same picks and
     let state = seed % 2147483647 || 1; // Park and Miller's: a seed replays alike everywhere
     const random = (n) => (state = (state * 48271) % 2147483647) % n;
     const page = await open({ hasTouch: true });
+    await page.waitForFunction(() => Combo1.options.length > 1); // the engine has started
     const replay = spawn(replayTool);
     const answers = createInterface({ input: replay.stdout })[Symbol.asyncIterator]();
     const names = await page.$$eval('select, input', (all) => all.map((control) => control.id));
-    for (let index = 0; index < length; ++index) {
-        const name = names[random(names.length)], control = page.locator(`#${name}`);
-        if (name.startsWith('Check')) await (random(2) ? control.tap() : control.click());
-        else if (await control.isDisabled()) await control.click({ force: true });
-        else await control.press(['ArrowDown', 'ArrowUp', 'Home', 'End', 'PageDown'][random(5)]);
-        const [value, shown] = await page.evaluate((control) => {
-            const [estimate, spoken] = [Label4, spokenEstimate].map((label) => label.textContent);
-            return [control.type === 'checkbox' ? Number(control.checked) : control.selectedIndex,
-                `${estimate} ${getComputedStyle(Line1).backgroundColor} ${getComputedStyle(Labeldr).color}` +
-                (spoken === `估计功率 ${estimate} 瓦` ? '' : ` spoken ${spoken}`)];
-        }, await control.elementHandle());
-        replay.stdin.write(`${name.startsWith('Check') ? 'tick' : 'pick'} ${name} ${value}\n`);
-        assert.equal(shown, (await answers.next()).value,
-            `action ${index} on ${name}; replay: AMPORA_SESSION_SEED=${seed} AMPORA_SESSION_ACTIONS=${index + 1}`);
+    const shown = (control) => page.evaluate((control) => {
+        const [estimate, spoken] = [Label4, spokenEstimate].map((label) => label.textContent);
+        return [control.type === 'checkbox' ? Number(control.checked) : control.selectedIndex,
+            `${estimate} ${getComputedStyle(Line1).backgroundColor} ${getComputedStyle(Labeldr).color}` +
+            (spoken === `估计功率 ${estimate} 瓦` ? '' : ` spoken ${spoken}`)];
+    }, control);
+    try {
+        for (let index = 0; index < length; ++index) {
+            const name = names[random(names.length)], control = await page.$(`#${name}`);
+            const [before] = await shown(control), box = name.startsWith('Check');
+            const { length: items, disabled } = await control.evaluate((c) => ({ length: c.length, disabled: c.disabled }));
+            // What the user's action asks for: the box the other way, the selector's next item...
+            let wanted = box ? 1 - before : before;
+            if (box) await (random(2) ? control.tap() : control.click());
+            else if (disabled) await control.click({ force: true });
+            else {
+                const key = ['ArrowDown', 'ArrowUp', 'Home', 'End'][random(4)];
+                wanted = { ArrowDown: Math.min(before + 1, items - 1), ArrowUp: Math.max(before - 1, 0), Home: 0, End: items - 1 }[key];
+                await control.press(key);
+            }
+            replay.stdin.write(`${box ? 'tick' : 'pick'} ${name} ${wanted}\n`);
+            const expected = (await answers.next()).value, [item, seen] = await shown(control);
+            assert.equal(`${item} ${seen}`, `${wanted} ${expected}`,
+                `action ${index} on ${name}; replay: AMPORA_SESSION_SEED=${seed} AMPORA_SESSION_ACTIONS=${index + 1}`);
+        }
+    } finally {
+        replay.kill();
     }
-    replay.stdin.end();
     assert.deepEqual(await page.context().storageState(), { cookies: [], origins: [] }); // keeps nothing
 });
 
