@@ -1,5 +1,5 @@
-# The web page, built with the Linux program where Debian's emscripten, woff2_compress, Node.js and
-# Chromium are at hand, so that its tests run with the program's (tests/CMakeLists.txt): the same
+# The web page, built with the Linux program where Debian's emscripten, woff2_compress, Node.js (with
+# npm) and Chromium are at hand, so that its tests run with the program's (tests/CMakeLists.txt): the same
 # sources as `cmake --preset web`, built as a project of its own with emscripten's toolchain, in
 # build/web/. It takes the icon renderer built here.
 #   AMPORA_WEB_PAGE_FILE   the page, when it is built
@@ -7,11 +7,12 @@ option(AMPORA_WEB_PAGE "Build and test the web page too, where emscripten is at 
 set(emscripten_toolchain /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 find_program(NODE node)
 find_program(WOFF2_COMPRESS woff2_compress)
+find_program(NPM npm)
 find_program(CHROMIUM chromium)
 if(NOT AMPORA_WEB_PAGE)
     return()
-elseif(NOT EXISTS ${emscripten_toolchain} OR NOT NODE OR NOT WOFF2_COMPRESS OR NOT CHROMIUM)
-    message(STATUS "Web page not built: it takes emscripten, woff2, nodejs and chromium")
+elseif(NOT EXISTS ${emscripten_toolchain} OR NOT NODE OR NOT NPM OR NOT WOFF2_COMPRESS OR NOT CHROMIUM)
+    message(STATUS "Web page not built: it takes emscripten, woff2, Node.js with npm, and chromium")
     return()
 endif()
 include(ExternalProject)
