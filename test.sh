@@ -14,6 +14,9 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+# The page's tests are among them, unless a tool it takes was missing (cmake/WebPage.cmake).
+ctest --preset default -L web -N | grep -q 'Total Tests: 1$' ||
+    { echo "test.sh: the web page was not built and tested (see cmake/WebPage.cmake)" >&2 && exit 1; }
 
 # The page as its own preset builds it, for a web host (README): the same sources as above.
 cmake --preset web
