@@ -110,8 +110,6 @@ void writeWindow(Json& json, const WindowLayout& window)
                                                               : "left");
         json.key("blackText").boolean(row.flags & BlackText);
         json.key("decoration").boolean(row.flags & Decoration);
-        if (row.kind == ControlKind::Line)
-            json.key("colour").colour(row.colour);
         json.close('}');
     }
     json.close(']').close('}');

@@ -88,9 +88,8 @@ function element(row, windowName) {
         case 'text-box':
             Object.assign(node, { tag: 'textarea', readonly: true, 'aria-label': row.spokenName });
             break;
-        case 'line':
+        case 'line': // its colour is the model's
             Object.assign(node, { tag: 'div', 'aria-hidden': 'true' });
-            node.style.background = row.colour;
             break;
     }
     if (row.align !== 'left') style.push(`text-align:${row.align}`);
