@@ -80,7 +80,7 @@ double parseNumber(std::string_view text)
 #ifdef __EMSCRIPTEN__
     // No floating-point from_chars there either, and strtod reads up to a terminating zero.
     char terminated[kNumberTextCapacity + 1];
-    if (text.empty() || text.size() > kNumberTextCapacity)
+    if (text.size() > kNumberTextCapacity)
         return 0.0;
     std::memcpy(terminated, text.data(), text.size());
     terminated[text.size()] = '\0';
