@@ -174,7 +174,7 @@ EMSCRIPTEN_KEEPALIVE const char* ampora_changes()
         json.key(rows[row].name).open('{').key("enabled").boolean(state.enabled);
         json.key("visible").boolean(state.visible).key("item").number(state.item);
         json.key("ticked").boolean(state.ticked).key("caption").string(state.caption);
-        json.key("toolTip").string(state.toolTip).key("spokenName").string(state.spokenName);
+        json.key("toolTip").string(state.toolTip);
         json.key("colour").colour(state.colour).close('}');
     }
     json.close('}').close('}');

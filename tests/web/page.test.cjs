@@ -103,12 +103,12 @@ test('random sessions show what the window model computes for the same picks and
     const replay = spawn(replayTool);
     const answers = createInterface({ input: replay.stdout })[Symbol.asyncIterator]();
     const names = await page.$$eval('select, input', (all) => all.map((control) => control.id));
-    const shown = (control) => page.evaluate((control) => {
-        const [estimate, spoken] = [Label4, spokenEstimate].map((label) => label.textContent);
-        return [control.type === 'checkbox' ? Number(control.checked) : control.selectedIndex,
-            `${estimate} ${getComputedStyle(Line1).backgroundColor} ${getComputedStyle(Labeldr).color}` +
-            (spoken === `估计功率 ${estimate} 瓦` ? '' : ` spoken ${spoken}`)];
-    }, control);
+    // The control, then the estimate, the load bar, the dual-rail note, the digits' tool tip and
+    // what a screen reader hears.
+    const shown = (control) => page.evaluate((control) => [
+        control.type === 'checkbox' ? Number(control.checked) : control.selectedIndex,
+        [Label4.textContent, getComputedStyle(Line1).backgroundColor, getComputedStyle(Labeldr).color,
+            Label4.title, spokenEstimate.textContent].join(' / ')], control);
     try {
         for (let index = 0; index < length; ++index) {
             const name = names[random(names.length)], control = await page.$(`#${name}`);
