@@ -163,9 +163,9 @@ void Form1::showModel()
     // Marked drawn first: drawing a selection raises its change signal, which comes back here.
     const std::uint64_t since = std::exchange(shownRevision_, model_.revision());
     const std::span<const ControlRow> rows = mainWindowLayout().controls;
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        if (model_.state(row).revision > since)
-            showState(controls_[qsizetype(row)], rows[row].kind, model_.state(row));
+    model_.forEachChange(since, [&](std::size_t row, const ControlState& state) {
+        showState(controls_[qsizetype(row)], rows[row].kind, state);
+    });
     // The window is described by the estimate, and so is every selector and tick box (see
     // ControlAccessible), so a screen reader's "where am I" tells it anywhere.
     const QString described = toQString(model_.spokenEstimate());

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 using namespace ampora;
 using namespace ampora::ui;
@@ -167,18 +168,14 @@ EMSCRIPTEN_KEEPALIVE const char* ampora_changes()
     json.open('{').key("spokenEstimate").string(model().spokenEstimate());
     json.key("controls").open('{');
     const std::span<const ControlRow> rows = mainWindowLayout().controls;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const ControlState& state = model().state(row);
-        if (state.revision <= drawn)
-            continue;
+    const auto write = [&rows](std::size_t row, const ControlState& state) {
         json.key(rows[row].name).open('{').key("enabled").boolean(state.enabled);
         json.key("visible").boolean(state.visible).key("item").number(state.item);
         json.key("ticked").boolean(state.ticked).key("caption").string(state.caption);
-        json.key("toolTip").string(state.toolTip);
-        json.key("colour").colour(state.colour).close('}');
-    }
+        json.key("toolTip").string(state.toolTip).key("colour").colour(state.colour).close('}');
+    };
+    model().forEachChange(std::exchange(drawn, model().revision()), write);
     json.close('}').close('}');
-    drawn = model().revision();
     return json.text();
 }
 

@@ -57,6 +57,14 @@ public:
     // Counts the model's changes: a view draws the controls whose state has a later revision
     // than the one it drew last, and at first every control.
     std::uint64_t revision() const { return revision_; }
+    // Hands draw(row, state) each control whose state changed after the revision since (0: every
+    // control), in the table's order.
+    template <typename Draw> void forEachChange(std::uint64_t since, Draw&& draw) const
+    {
+        for (std::size_t row = 0; row < states_.size(); ++row)
+            if (states_[row].revision > since)
+                draw(row, states_[row]);
+    }
     // What a control of the layout table shows, by its name or its row.
     const ControlState& state(std::string_view control) const;
     const ControlState& state(std::size_t row) const { return states_[row]; }
