@@ -82,7 +82,8 @@ constexpr ControlRow textBox(const char* name, Twips place, const char* caption,
     return {name, ControlKind::TextBox, place, caption, nullptr, points, NoFlags, spokenName};
 }
 
-// A straight line between two points (twips) of a given width in pixels.
+// A level line between two points (twips, y1 == y2) of a given width in pixels: the window has
+// no other.
 constexpr ControlRow line(const char* name, int x1, int y1, int x2, int y2, int widthPixels,
                           Rgb colour)
 {
