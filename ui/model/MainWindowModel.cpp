@@ -244,8 +244,7 @@ void MainWindowModel::busSwitchToggled(const BusSwitchControl& bus)
     changed(devices.count).enabled = states_[bus.box].ticked;
     // A cleared switch leaves nothing behind, and a fresh tick starts from no devices.
     selectItem(devices.count, 0);
-    writeDeviceCount(sheet_, *devices.devices, selectedText(devices.count));
-    Command1_Click();
+    deviceCountChosen(devices);
 }
 
 void MainWindowModel::Combo11_Click() { driveChosen(drive1_); }
